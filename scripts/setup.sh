@@ -7,7 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libssl-dev libcli11-dev
   libudev-dev umockdev libumockdev-dev
-  qt6-base-dev fonts-dejavu-core
+  qt6-base-dev fonts-dejavu-core fonts-dejavu-extra
 )
 
 missing=()
