@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
@@ -41,12 +43,14 @@ void ModalCloser::opened(QDialog* box) {
     // Poll from inside the box's own loop until it may be answered.
     auto* poll = new QTimer(box);
     QDeadlineTimer deadline(limitMs_);
-    connect(poll, &QTimer::timeout, box, [this, box, poll, deadline] {
+    connect(poll, &QTimer::timeout, box, [this, box, deadline] {
+        if (!box->isVisible()) return;
         bool ready = !ready_ || ready_();
         if (!ready && !deadline.hasExpired()) return;
-        poll->stop();
         lastReady_ = ready;
         answer(box);
+        // A box that would not take the answer is shut all the same once time is up.
+        if (box->isVisible() && deadline.hasExpired()) box->done(QDialog::Rejected);
     });
     poll->start(5);
 }
@@ -63,7 +67,11 @@ void ModalCloser::answer(QDialog* box) {
         if (path.isEmpty()) {
             chooser->reject();
         } else {
-            chooser->selectFile(path);
+            // As a user would: go to the folder, type the name, press Open.
+            QFileInfo info(path);
+            chooser->setDirectory(info.absolutePath());
+            if (auto* name = chooser->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                name->setText(info.fileName());
             static_cast<QDialog*>(chooser)->accept();  // QFileDialog hides it
         }
     } else {

@@ -39,7 +39,7 @@ public:
     // Paths given to the next file dialogs, in order; an empty string cancels.
     void answerFiles(QStringList paths) { files_ = std::move(paths); }
     const std::vector<SeenBox>& seen() const { return seen_; }
-    // Whether `ready` held when the last box was answered (false: the time limit closed it).
+    // Whether `ready` held when the last box was answered (false: the time limit did).
     bool lastReady() const { return lastReady_; }
 
 private:
