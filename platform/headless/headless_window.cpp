@@ -151,7 +151,9 @@ void HeadlessWindow::postCommand(int controlId) {
     });
 }
 
-void HeadlessWindow::messageBox(const std::string& text) { system_.showMessageBox(text); }
+void HeadlessWindow::messageBox(const std::string& text) {
+    system_.showMessageBox(text);
+}
 
 std::optional<std::string> HeadlessWindow::fileOpen(const FileDialogSpec& spec) {
     return system_.showFileDialog(spec);

@@ -15,9 +15,8 @@ HeadlessWindowSystem::HeadlessWindowSystem(Waiter* waiter) : waiter_(waiter) {
     }
 }
 
-HeadlessWindowSystem::~HeadlessWindowSystem() {
-    for (auto& w : windows_) w->dialog().Attach(nullptr);
-}
+// Dialogs end before their window system: a window never touches its dialog once gone.
+HeadlessWindowSystem::~HeadlessWindowSystem() = default;
 
 void HeadlessWindowSystem::watchDevices(DeviceSystem& devices) {
     devices.setListener([this](DeviceEvent event) {

@@ -30,7 +30,7 @@ namespace platform::headless {
 // changes first, then scheduled work and timer ticks in time order. Message boxes, file
 // dialogs and nested modal dialogs run a nested loop for as many ticks as their script says.
 class HeadlessWindowSystem final : public WindowSystem, public Scheduler {
-public:
+  public:
     // Without a waiter time is virtual: it jumps to the next due event.
     explicit HeadlessWindowSystem(Waiter* waiter = nullptr);
     ~HeadlessWindowSystem() override;
@@ -90,7 +90,7 @@ public:
     Observer* observer() const { return observer_; }
     void windowEnded(HeadlessWindow& window);
 
-private:
+  private:
     static constexpr std::uint64_t kNever = std::numeric_limits<std::uint64_t>::max();
 
     struct Timer {
