@@ -58,16 +58,16 @@ TEST(ImageBuilder, BuildsAreByteIdenticalAndMatchTheCommittedSet) {
 }
 
 TEST(ImageBuilder, MainImageCarriesItsRecordAndIntegrityUnderTheMainKey) {
-    sim::FirmwareSpec spec{{1, 2, 3, 4}, {99, 7, 0, 1}, "SOME_OTHER_NAME_123", {}};
-    auto image = sim::buildMainImage(spec);
+    sim::Firmware firmware{{1, 2, 3, 4}, {99, 7, 0, 1}, "SOME_OTHER_NAME_123", {}};
+    auto image = sim::buildMainImage(firmware);
     ASSERT_EQ(image.size(), sim::kMainImageFileSize);
 
     auto body = std::span<const std::uint8_t>(image).subspan(sim::kLeadInSize);
     auto plain = sim::decipher(*sim::keyOfSlot(sim::kSlotMainImage), body);
     ASSERT_TRUE(plain);
-    EXPECT_EQ(*plain, sim::plainMainBody(spec));
+    EXPECT_EQ(*plain, sim::plainMainBody(firmware));
     EXPECT_TRUE(sim::mainBodyIntact(*plain));
-    EXPECT_EQ(sim::recordOf(*plain), sim::identityRecord(spec));
+    EXPECT_EQ(sim::recordOf(*plain), sim::identityRecord(firmware));
     EXPECT_EQ(sim::recordOf(*plain)[11], 99);
 
     // The same bytes under another slot's key are garbage to the integrity check.

@@ -23,9 +23,9 @@ void hold(sim::EFlash& memory, sim::FlashMemory kind, Held what) {
         case Held::ProtectedLoader:
             return sim::installFirmware(memory, sim::plainProtectedLoaderBody(), page);
         case Held::AntiqueFirmware: {
-            auto spec = sim::demoFirmware(kind, 1);
-            spec.level = sim::CommandLevel::Antique;
-            return sim::installFirmware(memory, sim::plainMainBody(spec), page);
+            auto firmware = sim::demoFirmware(kind, 1);
+            firmware.level = sim::CommandLevel::Antique;
+            return sim::installFirmware(memory, sim::plainMainBody(firmware), page);
         }
     }
 }
@@ -224,14 +224,14 @@ TEST(ProductFaults, CountsAndStandingFaults) {
     EXPECT_FALSE(bench.send(ISP_CMD_PROGRAM_EF64_MAIN_MASK_OTA, 0, body).completed);
 }
 
-TEST(FaultSpecs, ParseTheCommandLineForm) {
+TEST(Faults, ParseTheCommandLineForm) {
     std::string error;
-    auto standing = sim::parseFaultSpec("CHECKSUM_EF64_MAIN:check-condition", error);
+    auto standing = sim::parseFault("CHECKSUM_EF64_MAIN:check-condition", error);
     ASSERT_TRUE(standing);
     EXPECT_EQ(standing->command, "CHECKSUM_EF64_MAIN");
     EXPECT_EQ(standing->kind, sim::FaultKind::CheckCondition);
     EXPECT_FALSE(standing->count);
-    auto counted = sim::parseFaultSpec("SELECT_AES_KEY:unplug:3", error);
+    auto counted = sim::parseFault("SELECT_AES_KEY:unplug:3", error);
     ASSERT_TRUE(counted);
     EXPECT_EQ(counted->kind, sim::FaultKind::Unplug);
     EXPECT_EQ(counted->count, 3u);
@@ -250,7 +250,7 @@ TEST(FaultSpecs, ParseTheCommandLineForm) {
     };
     for (const auto& b : bad) {
         error.clear();
-        EXPECT_FALSE(sim::parseFaultSpec(b.text, error)) << b.text;
+        EXPECT_FALSE(sim::parseFault(b.text, error)) << b.text;
         EXPECT_NE(error.find(b.mentions), std::string::npos) << error;
     }
 }

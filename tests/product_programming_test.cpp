@@ -152,10 +152,9 @@ TEST(ProductProgramming, EF64ProgrammedWithoutEraseDoesNotCheckOut) {
     sim::installFirmware(bench.product->ef32_0(),
                          sim::plainMainBody(sim::demoFirmware(sim::FlashMemory::EF32_0, 1)),
                          sim::plainInfoPage(sim::FlashMemory::EF32_0));
-    sim::installFirmware(
-        bench.product->ef64(),
-        sim::plainMainBody(sim::FirmwareSpec{{1, 2, 3, 4}, {100, 1, 0, 0}, "OLD", {}}),
-        sim::plainInfoPage(sim::FlashMemory::EF64));
+    sim::installFirmware(bench.product->ef64(),
+                         sim::plainMainBody(sim::Firmware{{1, 2, 3, 4}, {100, 1, 0, 0}, "OLD", {}}),
+                         sim::plainInfoPage(sim::FlashMemory::EF64));
     bench.product->ef64().eraseInfoPages();  // EF64 no longer valid: the OTA code runs
     bench.product->plugIn();
     ASSERT_EQ(bench.product->location(), sim::CodeLocation::OtaCode);
