@@ -34,7 +34,7 @@ std::string_view faultKindName(FaultKind kind) {
     return "";
 }
 
-std::optional<FaultSpec> parseFaultSpec(std::string_view text, std::string& error) {
+std::optional<Fault> parseFault(std::string_view text, std::string& error) {
     std::size_t first = text.find(':');
     if (first == std::string_view::npos) {
         error = "fault '" + std::string(text) + "' is not CMD:KIND[:COUNT]";
@@ -55,7 +55,7 @@ std::optional<FaultSpec> parseFaultSpec(std::string_view text, std::string& erro
                 "' (transport, check-condition, timeout, unplug, short or corrupt)";
         return std::nullopt;
     }
-    FaultSpec spec{std::string(command), kind->kind, std::nullopt};
+    Fault fault{std::string(command), kind->kind, std::nullopt};
     if (second != std::string_view::npos) {
         std::string_view countText = rest.substr(second + 1);
         unsigned count = 0;
@@ -66,13 +66,13 @@ std::optional<FaultSpec> parseFaultSpec(std::string_view text, std::string& erro
                     "' is not a positive number";
             return std::nullopt;
         }
-        spec.count = count;
+        fault.count = count;
     }
-    return spec;
+    return fault;
 }
 
 std::optional<FaultKind> FaultInjector::take(std::string_view command) {
-    for (FaultSpec& fault : faults_) {
+    for (Fault& fault : faults_) {
         if (fault.command != command) continue;
         if (fault.count) {
             if (*fault.count == 0) continue;

@@ -21,25 +21,25 @@ std::string_view faultKindName(FaultKind kind);
 
 // A fault on one command, by its name without "ISP_CMD_", for `count` commands or for every
 // one.
-struct FaultSpec {
+struct Fault {
     std::string command;
     FaultKind kind;
     std::optional<unsigned> count;
 };
 
-// Parses "CMD:KIND[:COUNT]"; empty with a reason in `error` for a bad spec.
-std::optional<FaultSpec> parseFaultSpec(std::string_view text, std::string& error);
+// Parses "CMD:KIND[:COUNT]"; empty with a reason in `error` for bad text.
+std::optional<Fault> parseFault(std::string_view text, std::string& error);
 
 // The faults waiting for their commands. The first armed fault of a command fires.
 class FaultInjector {
   public:
-    void add(FaultSpec spec) { faults_.push_back(std::move(spec)); }
+    void add(Fault fault) { faults_.push_back(std::move(fault)); }
     void clear() { faults_.clear(); }
     // The fault for this command now, if any; uses up one of its count.
     std::optional<FaultKind> take(std::string_view command);
 
   private:
-    std::vector<FaultSpec> faults_;
+    std::vector<Fault> faults_;
 };
 
 }  // namespace sim

@@ -22,18 +22,18 @@ constexpr std::array<std::string_view, 10> kNames{
     "ota",
 };
 
-FirmwareSpec ef64Firmware(std::uint8_t minor, std::string name,
-                          CommandLevel level = CommandLevel::Current) {
+Firmware ef64Firmware(std::uint8_t minor, std::string name,
+                      CommandLevel level = CommandLevel::Current) {
     return {{1, 2, 3, 4}, {100, minor, 0, 0}, std::move(name), level};
 }
 
 // OTA code one version below the carried image (1.2.0.0).
-FirmwareSpec olderOtaFirmware(std::string name) {
+Firmware olderOtaFirmware(std::string name) {
     return {{7, 8, 9, 10}, {1, 1, 0, 0}, std::move(name)};
 }
 
-void install(EFlash& memory, const FirmwareSpec& spec, FlashMemory kind) {
-    installFirmware(memory, plainMainBody(spec), plainInfoPage(kind));
+void install(EFlash& memory, const Firmware& firmware, FlashMemory kind) {
+    installFirmware(memory, plainMainBody(firmware), plainInfoPage(kind));
 }
 
 }  // namespace

@@ -35,14 +35,14 @@ constexpr MainEntry kMainEntries[] = {
 
 }  // namespace
 
-FirmwareSpec demoFirmware(FlashMemory memory, int set) {
-    FirmwareSpec spec;
+Firmware demoFirmware(FlashMemory memory, int set) {
+    Firmware firmware;
     bool ef64 = memory == FlashMemory::EF64;
-    spec.tag = ef64 ? kEF64Tag : kEF32_0Tag;
-    spec.version = ef64 ? kEF64Version : kEF32_0Version;
-    spec.name = ef64 ? "QPL_F_TR52_64_APP" : "QPL_F_TR52_64_OTA";
-    if (set >= 2 && set <= kDemoSetCount) spec.name += "_00" + std::to_string(set - 1);
-    return spec;
+    firmware.tag = ef64 ? kEF64Tag : kEF32_0Tag;
+    firmware.version = ef64 ? kEF64Version : kEF32_0Version;
+    firmware.name = ef64 ? "QPL_F_TR52_64_APP" : "QPL_F_TR52_64_OTA";
+    if (set >= 2 && set <= kDemoSetCount) firmware.name += "_00" + std::to_string(set - 1);
+    return firmware;
 }
 
 std::vector<DemoFile> buildDemoSet() {

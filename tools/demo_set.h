@@ -15,7 +15,7 @@ namespace sim {
 // name groups "_001" to "_004".
 inline constexpr int kDemoSetCount = 5;
 
-FirmwareSpec demoFirmware(FlashMemory memory, int set);
+Firmware demoFirmware(FlashMemory memory, int set);
 
 struct DemoFile {
     int resourceId;

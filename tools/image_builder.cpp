@@ -57,20 +57,21 @@ std::vector<std::uint8_t> encipherFor(std::uint8_t keySlot, std::span<const std:
 
 }  // namespace
 
-IdentityRecord identityRecord(const FirmwareSpec& spec) {
+IdentityRecord identityRecord(const Firmware& firmware) {
     IdentityRecord record{};
-    std::copy(spec.tag.begin(), spec.tag.end(), record.begin() + kRecordTagOffset);
-    std::copy(spec.version.begin(), spec.version.end(), record.begin() + kRecordVersionOffset);
-    std::copy_n(spec.name.begin(), std::min(spec.name.size(), kRecordNameLength),
+    std::copy(firmware.tag.begin(), firmware.tag.end(), record.begin() + kRecordTagOffset);
+    std::copy(firmware.version.begin(), firmware.version.end(),
+              record.begin() + kRecordVersionOffset);
+    std::copy_n(firmware.name.begin(), std::min(firmware.name.size(), kRecordNameLength),
                 record.begin() + kRecordNameOffset);
     return record;
 }
 
-std::vector<std::uint8_t> plainMainBody(const FirmwareSpec& spec) {
+std::vector<std::uint8_t> plainMainBody(const Firmware& firmware) {
     std::vector<std::uint8_t> body(kMainBodySize);
-    IdentityRecord record = identityRecord(spec);
+    IdentityRecord record = identityRecord(firmware);
     std::copy(record.begin(), record.end(), body.begin());
-    writeDescriptor(body, spec.level);
+    writeDescriptor(body, firmware.level);
     fillCode(std::span(body).subspan(80, kMainBodySize - 80 - kCrcSize), crc32(record));
     sealMainBody(body);
     return body;
@@ -113,8 +114,8 @@ std::vector<std::uint8_t> infoImage(std::span<const std::uint8_t> plainPage, std
     return image;
 }
 
-std::vector<std::uint8_t> buildMainImage(const FirmwareSpec& spec) {
-    return mainImage(plainMainBody(spec));
+std::vector<std::uint8_t> buildMainImage(const Firmware& firmware) {
+    return mainImage(plainMainBody(firmware));
 }
 
 std::vector<std::uint8_t> reservedResource() {
