@@ -41,7 +41,7 @@ int RunHeadless(const Options& options, platform::DeviceSystem& devices,
         product = *made;
         for (const auto& text : options.faults) {
             std::string problem;
-            auto spec = sim::parseFaultSpec(text, problem);
+            auto spec = sim::parseFault(text, problem);
             if (spec && product) product->faults().add(*spec);
         }
         if (product && options.trace)

@@ -84,7 +84,7 @@ std::variant<Options, int> ParseOptions(int argc, const char* const* argv, std::
         }
         for (const auto& fault : options.faults) {
             std::string problem;
-            if (!sim::parseFaultSpec(fault, problem))
+            if (!sim::parseFault(fault, problem))
                 throw CLI::ValidationError("--fault", "bad fault '" + fault + "': " + problem);
         }
     } catch (const CLI::CallForHelp&) {

@@ -20,7 +20,7 @@ const std::string kFail0 = "SendSCSICommand FAIL : >0x0<";
 
 void Fault(ProductFixture& f, const std::string& spec) {
     std::string error;
-    auto parsed = sim::parseFaultSpec(spec, error);
+    auto parsed = sim::parseFault(spec, error);
     ASSERT_TRUE(parsed) << error;
     f.product->faults().add(*parsed);
 }
@@ -113,7 +113,7 @@ TEST(CheckApplicationVersion, VerdictByVersionNumber) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.deviceNumber);
         ProductFixture f("application-old");
-        sim::FirmwareSpec spec{{1, 2, 3, 4}, c.device, "QPL_F_TR52_64_APP_003"};
+        sim::Firmware spec{{1, 2, 3, 4}, c.device, "QPL_F_TR52_64_APP_003"};
         sim::installFirmware(f.product->ef64(), sim::plainMainBody(spec),
                              sim::plainInfoPage(sim::FlashMemory::EF64));
         CQuillPCISPDlg& d = f.startQuiet();
@@ -297,7 +297,7 @@ TEST(CheckOtaAtApplication, EachComparisonIsLoggedButOldIsStored) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);
         ProductFixture f("application-old");
-        sim::FirmwareSpec spec{{7, 8, 9, 10}, c.version, "QPL_F_TR52_64_OTA_001"};
+        sim::Firmware spec{{7, 8, 9, 10}, c.version, "QPL_F_TR52_64_OTA_001"};
         sim::installFirmware(f.product->ef32_0(), sim::plainMainBody(spec),
                              sim::plainInfoPage(sim::FlashMemory::EF32_0));
         CQuillPCISPDlg& d = f.startQuiet();
@@ -365,7 +365,7 @@ TEST(CheckOtaAtApplication, WithoutItsImageNothingIsSentAfterTheRecord) {
 
 TEST(CheckOtaAtOta, AGroupThreeNameSelectsSetFour) {
     ProductFixture f("ota");
-    sim::FirmwareSpec spec{{7, 8, 9, 10}, {1, 1, 0, 0}, "QPL_F_TR52_64_OTA_003"};
+    sim::Firmware spec{{7, 8, 9, 10}, {1, 1, 0, 0}, "QPL_F_TR52_64_OTA_003"};
     sim::installFirmware(f.product->ef32_0(), sim::plainMainBody(spec),
                          sim::plainInfoPage(sim::FlashMemory::EF32_0));
     CQuillPCISPDlg& d = f.startQuiet();

@@ -87,8 +87,9 @@ struct Expected {
 Expected Expect(Procedure p, std::size_t failing) {
     Expected e;
     e.log = Header(p);
-    for (std::size_t i = 0; i < Steps(p).size(); ++i) {
-        const Step& s = Steps(p)[i];
+    const std::vector<Step> steps = Steps(p);
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        const Step& s = steps[i];
         if (p == Procedure::EF32_0 && i == 1) e.log.push_back("ISP EF32_0 Main Memory");
         e.log.push_back(s.line);
         ++e.requests;

@@ -35,7 +35,7 @@ int Count(const std::vector<std::string>& lines, const std::string& line) {
 
 void Fault(ProductFixture& f, const std::string& spec) {
     std::string error;
-    f.product->faults().add(*sim::parseFaultSpec(spec, error));
+    f.product->faults().add(*sim::parseFault(spec, error));
 }
 
 TEST(Poller, NoProductStandbyEveryTickAndDiscoveryEveryEleventh) {

@@ -124,7 +124,7 @@ class ProgressWatch : public platform::headless::Observer {
 
 void Fault(ProductFixture& f, const std::string& spec) {
     std::string error;
-    f.product->faults().add(*sim::parseFaultSpec(spec, error));
+    f.product->faults().add(*sim::parseFault(spec, error));
 }
 
 bool RunsDemoFirmware(const sim::EFlash& memory, sim::FlashMemory kind, int set) {
