@@ -5,12 +5,12 @@
 #include "device/send_isp_command.h"
 #include "res/resource.h"
 #include "sim/request_trace.h"
-#include "support/dialog_with_product.h"
+#include "support/product_fixture.h"
 #include "tools/demo_set.h"
 
 namespace {
 
-using testing_support::DialogWithProduct;
+using testing_support::ProductFixture;
 
 std::string hex(const sim::TraceEntry& entry) {
     std::string line = sim::formatTraceLine(entry);
@@ -53,7 +53,8 @@ TEST(CommandSet, EveryCommandReachesTheProductByteForByte) {
         {&ISP_CMD_PROGRAM_EF64_INFO_MASK_OTA, Tail::Zero, 0, "FF 5B 00 00 00 00 00 00 00 00 00 00 00 00 00 00", 0, 128},
     };
     // clang-format on
-    DialogWithProduct bench("mask0210");
+    ProductFixture bench("mask0210");
+    bench.startQuiet();
     auto& dlg = bench.dlg();
     std::size_t covered = 0;
     for (const IspCommand& command : AllIspCommands()) {
@@ -70,10 +71,10 @@ TEST(CommandSet, EveryCommandReachesTheProductByteForByte) {
             c.command->data == DataSource::MainImageBody)
             image = dlg.g_pEF64_Main_1;
         ASSERT_TRUE(image != nullptr || c.length == 0 || c.dataIn);
-        std::size_t before = bench.product().trace().entries().size();
-        auto device = bench.open();
+        std::size_t before = bench.product->trace().entries().size();
+        auto device = bench.openProduct();
         SendIspCommand(dlg, device, *c.command, c.tail, c.argument, image);
-        const auto& trace = bench.product().trace().entries();
+        const auto& trace = bench.product->trace().entries();
         ASSERT_GT(trace.size(), before);
         const sim::TraceEntry& sent = trace[before];
         EXPECT_EQ(hex(sent), c.cdb);
@@ -88,19 +89,20 @@ TEST(CommandSet, EveryCommandReachesTheProductByteForByte) {
         ++covered;
         // Jumps and EXECUTE restart the product; bring it back where it was.
         device.close();
-        if (!bench.product().onBus()) {
-            bench.product().unplug();
-            bench.product().plugIn();
+        if (!bench.product->onBus()) {
+            bench.product->unplug();
+            bench.product->plugIn();
         }
     }
     EXPECT_EQ(covered, std::size(cases));
 }
 
 TEST(CommandSet, BootRomUpdateLeavesTheProductRunningTheWrittenFirmware) {
-    DialogWithProduct bench("mask0210");
+    ProductFixture bench("mask0210");
+    bench.startQuiet();
     auto& dlg = bench.dlg();
     dlg.g_MaskVariant0210 = 1;
-    auto device = bench.open();
+    auto device = bench.openProduct();
     ASSERT_TRUE(dlg.Run_Code_at_EF64_ISP_EF32_0_OTA(device, dlg.g_pEF32_0_Main_1));
     ASSERT_TRUE(dlg.Run_Code_at_Mask0210_or_OTA_ISP_EF64(device, dlg.g_pEF64_Main_1));
     device.close();
@@ -109,20 +111,20 @@ TEST(CommandSet, BootRomUpdateLeavesTheProductRunningTheWrittenFirmware) {
 
     // Both information pages got the same 128 bytes.
     std::vector<std::vector<std::uint8_t>> pages;
-    for (const auto& entry : bench.product().trace().entries())
+    for (const auto& entry : bench.product->trace().entries())
         if (entry.cdb[1] == ISP_CMD_PROGRAM_EF32_INFO.opcode) pages.push_back(entry.dataOut);
     ASSERT_EQ(pages.size(), 2u);
     EXPECT_EQ(pages[0], pages[1]);
 
-    EXPECT_FALSE(bench.product().onBus());
-    bench.fixture.windows.tick(4);
-    ASSERT_TRUE(bench.product().onBus());
-    EXPECT_EQ(bench.product().location(), sim::CodeLocation::ApplicationCode);
-    EXPECT_EQ(bench.product().ef64().record(),
+    EXPECT_FALSE(bench.product->onBus());
+    bench.windows.tick(4);
+    ASSERT_TRUE(bench.product->onBus());
+    EXPECT_EQ(bench.product->location(), sim::CodeLocation::ApplicationCode);
+    EXPECT_EQ(bench.product->ef64().record(),
               sim::identityRecord(sim::demoFirmware(sim::FlashMemory::EF64, 1)));
-    EXPECT_EQ(bench.product().ef32_0().record(),
+    EXPECT_EQ(bench.product->ef32_0().record(),
               sim::identityRecord(sim::demoFirmware(sim::FlashMemory::EF32_0, 1)));
-    EXPECT_TRUE(bench.product().ef32_0().valid());
+    EXPECT_TRUE(bench.product->ef32_0().valid());
 }
 
 }  // namespace

@@ -1,15 +1,16 @@
 #include <gtest/gtest.h>
 
 #include "device/send_scsi_command.h"
-#include "support/dialog_with_product.h"
+#include "support/product_fixture.h"
 
 namespace {
 
-using testing_support::DialogWithProduct;
+using testing_support::ProductFixture;
 
 TEST(Transport, CarriesSixteenAndElevenByteCdbsAsGiven) {
-    DialogWithProduct bench("application-old");
-    auto device = bench.open();
+    ProductFixture bench("application-old");
+    bench.startQuiet();
+    auto device = bench.openProduct();
     auto select = BuildCdb(ISP_CMD_SELECT_AES_KEY, Tail::Sequence, 0x23);
     EXPECT_TRUE(SendSCSICommand(bench.dlg(), device, select.data(), 16,
                                 bench.dlg().g_ReplyBuffer.data(), 0, 1));
@@ -17,7 +18,7 @@ TEST(Transport, CarriesSixteenAndElevenByteCdbsAsGiven) {
                                          0,    0,    0,    0xEE, 0xEE, 0xEE, 0xEE, 0xEE};
     EXPECT_TRUE(SendSCSICommand(bench.dlg(), device, execute.data(), 11, nullptr, 0, 1));
 
-    const auto& trace = bench.product().trace().entries();
+    const auto& trace = bench.product->trace().entries();
     ASSERT_EQ(trace.size(), 2u);
     EXPECT_EQ(trace[0].cdbLength, 16);
     EXPECT_EQ(trace[0].cdb, select);
@@ -27,8 +28,9 @@ TEST(Transport, CarriesSixteenAndElevenByteCdbsAsGiven) {
 }
 
 TEST(Transport, ZeroLengthDataInLeavesTheReplyBufferAlone) {
-    DialogWithProduct bench("application-old");
-    auto device = bench.open();
+    ProductFixture bench("application-old");
+    bench.startQuiet();
+    auto device = bench.openProduct();
     auto& buffer = bench.dlg().g_ReplyBuffer;
     for (std::size_t i = 0; i < buffer.size(); ++i) buffer[i] = static_cast<std::uint8_t>(i * 7);
     auto before = buffer;
@@ -88,22 +90,24 @@ TEST(Transport, RetriesAndReportsEachFailedAttempt) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        DialogWithProduct bench("application-old");
-        bench.product().faults().add({std::string(c.command->name), c.kind, c.count});
-        auto device = bench.open();
+        ProductFixture bench("application-old");
+        bench.startQuiet();
+        bench.product->faults().add({std::string(c.command->name), c.kind, c.count});
+        auto device = bench.openProduct();
         auto cdb = BuildCdb(*c.command, Tail::Zero, 0x23);
         bool ok = SendSCSICommand(bench.dlg(), device, cdb.data(), 16,
                                   bench.dlg().g_ReplyBuffer.data(), c.command->transferLength, 1);
         EXPECT_EQ(ok, c.result);
         EXPECT_EQ(bench.newLogLines(), c.lines);
-        EXPECT_EQ(bench.product().trace().entries().size(), c.lines.size() + (c.result ? 1 : 0));
+        EXPECT_EQ(bench.product->trace().entries().size(), c.lines.size() + (c.result ? 1 : 0));
     }
 }
 
 TEST(Transport, DeviceRejectionFailsWithItsStatus) {
     // The antique firmware has no key slots: a real CHECK CONDITION, not an injected one.
-    DialogWithProduct bench("application-antique");
-    auto device = bench.open();
+    ProductFixture bench("application-antique");
+    bench.startQuiet();
+    auto device = bench.openProduct();
     auto cdb = BuildCdb(ISP_CMD_SELECT_AES_KEY, Tail::Zero, 0x23);
     EXPECT_FALSE(SendSCSICommand(bench.dlg(), device, cdb.data(), 16,
                                  bench.dlg().g_ReplyBuffer.data(), 0, 1));

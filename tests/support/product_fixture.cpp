@@ -21,8 +21,16 @@ ProductFixture::ProductFixture(const std::string& scenario, sim::ProductOptions 
 CQuillPCISPDlg& ProductFixture::startQuiet() {
     CQuillPCISPDlg& d = start();
     d.OnClear();
+    seenLines_ = 0;
     takeTrace();
     return d;
+}
+
+std::vector<std::string> ProductFixture::newLogLines() {
+    std::vector<std::string> lines = logLines();
+    std::size_t from = std::min(seenLines_, lines.size());
+    seenLines_ = lines.size();
+    return {lines.begin() + static_cast<std::ptrdiff_t>(from), lines.end()};
 }
 
 std::vector<std::string> ProductFixture::takeTrace() {

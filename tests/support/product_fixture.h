@@ -18,8 +18,14 @@ class ProductFixture : public DialogFixture {
     CQuillPCISPDlg& startQuiet();
     // Each request the product received since the last call, as trace lines.
     std::vector<std::string> takeTrace();
+    // Log lines added since the last call.
+    std::vector<std::string> newLogLines();
+    platform::DeviceHandle openProduct() { return devices.open(product->options().diskPath); }
 
     std::shared_ptr<sim::Product> product;
+
+  private:
+    std::size_t seenLines_ = 0;
 };
 
 // Writes a raw 64-byte identity record at the start of a memory's main area.
