@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,10 @@ struct IdentityCase {
     std::optional<std::string> compatibleId;
     std::optional<std::string> parentId;
 };
+
+void PrintTo(const IdentityCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class SysfsIdentity : public testing::TestWithParam<IdentityCase> {};
 
@@ -65,6 +70,10 @@ struct LocationCase {
     std::int32_t found;
     std::int32_t applicationCode;
 };
+
+void PrintTo(const LocationCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class DiscoveryOnLinux : public testing::TestWithParam<LocationCase> {};
 
