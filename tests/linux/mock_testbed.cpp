@@ -84,10 +84,6 @@ MockDisk MockTestbed::addRecord(std::vector<std::string> devpaths, const std::st
     return disk;
 }
 
-void MockTestbed::announceAdd(const MockDisk& disk) {
-    umockdev_testbed_uevent(testbed_, disk.sgSyspath().c_str(), "add");
-}
-
 void MockTestbed::announceChange(const MockDisk& disk) {
     umockdev_testbed_uevent(testbed_, disk.sgSyspath().c_str(), "change");
 }

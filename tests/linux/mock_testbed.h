@@ -40,12 +40,11 @@ class MockTestbed {
 
     UMockdevTestbed* get() const { return testbed_; }
 
+    // Adding a disk announces each of its devices as the kernel does, with an "add" event.
     MockDisk addUsbDisk(const UsbDiskSpec& spec);
     // A disk on a SATA port, with no USB device above it.
     MockDisk addSataDisk(int number);
 
-    // Announces the disk's node as the kernel would after adding it.
-    void announceAdd(const MockDisk& disk);
     void announceChange(const MockDisk& disk);
     // Announces the removal of the node, then removes the disk's devices from the bottom up.
     void remove(const MockDisk& disk);
