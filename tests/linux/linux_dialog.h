@@ -8,11 +8,13 @@
 #include "platform/headless/headless_window_system.h"
 #include "platform/linux/linux_device_system.h"
 #include "platform/platform.h"
+#include "res/embedded_resources.h"
 #include "support/test_resources.h"
 
 namespace linux_testing {
 
-// The dialog on the headless host in virtual time, over the real Linux device system. Lines
+// The dialog on the headless host in virtual time, over the real Linux device system, with
+// the embedded images. Lines
 // the backend writes for the terminal are kept in diagnostics, and every path it opens in
 // opened (the open itself is the real one unless the options replace it). Build the testbed
 // first.
@@ -31,7 +33,8 @@ class LinuxDialog {
     std::vector<std::string> opened;
     platform::headless::HeadlessWindowSystem windows;
     platform::linux_backend::LinuxDeviceSystem devices;
-    testing_support::TestResources resources;
+    res::EmbeddedResources embedded;
+    testing_support::TestResources resources{embedded};
     platform::Platform platform{windows, devices, resources};
 
   private:
