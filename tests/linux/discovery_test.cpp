@@ -16,7 +16,7 @@ using platform::linux_backend::LinuxDeviceSystem;
 
 struct IdentityCase {
     const char* name;
-    UsbDiskSpec spec;
+    UsbDiskLayout layout;
     std::optional<std::string> compatibleId;
     std::optional<std::string> parentId;
 };
@@ -30,7 +30,7 @@ class SysfsIdentity : public testing::TestWithParam<IdentityCase> {};
 // What one mocked disk reads as: the identifiers in the form discovery parses, from sysfs.
 TEST_P(SysfsIdentity, ReadsAsExpected) {
     MockTestbed bed;
-    MockDisk disk = bed.addUsbDisk(GetParam().spec);
+    MockDisk disk = bed.addUsbDisk(GetParam().layout);
     LinuxDialog harness;
     LinuxDeviceSystem& devices = harness.devices;
 
@@ -64,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct LocationCase {
     const char* name;
-    UsbDiskSpec spec;
+    UsbDiskLayout layout;
     std::vector<std::string> lines;
     std::uint16_t pid;
     std::int32_t found;
@@ -80,7 +80,7 @@ class DiscoveryOnLinux : public testing::TestWithParam<LocationCase> {};
 // Each code location found through the real backend, from the mocked sysfs to the log.
 TEST_P(DiscoveryOnLinux, FindsTheCodeLocation) {
     MockTestbed bed;
-    MockDisk disk = bed.addUsbDisk(GetParam().spec);
+    MockDisk disk = bed.addUsbDisk(GetParam().layout);
     SgResponder responder(bed.get(), disk.devnode);
     LinuxDialog harness;
     CQuillPCISPDlg& dlg = harness.start();

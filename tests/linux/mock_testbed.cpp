@@ -28,16 +28,16 @@ std::string scsiChain(const std::string& above, int n, const std::string& type,
 
 }  // namespace
 
-UsbDiskSpec Usb(std::string idVendor, std::string idProduct, std::string serial, std::string driver,
-                std::string scsiType, int number) {
-    UsbDiskSpec spec;
-    spec.number = number;
-    spec.idVendor = std::move(idVendor);
-    spec.idProduct = std::move(idProduct);
-    spec.serial = std::move(serial);
-    spec.driver = std::move(driver);
-    spec.scsiType = std::move(scsiType);
-    return spec;
+UsbDiskLayout Usb(std::string idVendor, std::string idProduct, std::string serial,
+                  std::string driver, std::string scsiType, int number) {
+    UsbDiskLayout layout;
+    layout.number = number;
+    layout.idVendor = std::move(idVendor);
+    layout.idProduct = std::move(idProduct);
+    layout.serial = std::move(serial);
+    layout.driver = std::move(driver);
+    layout.scsiType = std::move(scsiType);
+    return layout;
 }
 
 MockTestbed::MockTestbed() : testbed_(umockdev_testbed_new()) {}
@@ -46,21 +46,21 @@ MockTestbed::~MockTestbed() {
     g_object_unref(testbed_);
 }
 
-MockDisk MockTestbed::addUsbDisk(const UsbDiskSpec& spec) {
-    std::string port = "1-" + std::to_string(spec.number);
+MockDisk MockTestbed::addUsbDisk(const UsbDiskLayout& layout) {
+    std::string port = "1-" + std::to_string(layout.number);
     std::string usb = "/devices/pci0000:00/0000:00:14.0/usb1/" + port;
     std::string interface = usb + "/" + port + ":1.0";
-    std::string record = "P: " + usb +
-                         "\nE: SUBSYSTEM=usb\nE: DEVTYPE=usb_device\nA: idVendor=" + spec.idVendor +
-                         "\nA: idProduct=" + spec.idProduct + "\n";
-    if (!spec.serial.empty()) record += "A: serial=" + spec.serial + "\n";
+    std::string record =
+        "P: " + usb + "\nE: SUBSYSTEM=usb\nE: DEVTYPE=usb_device\nA: idVendor=" + layout.idVendor +
+        "\nA: idProduct=" + layout.idProduct + "\n";
+    if (!layout.serial.empty()) record += "A: serial=" + layout.serial + "\n";
     record += "\nP: " + interface + "\nE: SUBSYSTEM=usb\nE: DEVTYPE=usb_interface\n";
-    if (!spec.driver.empty())
-        record += "L: driver=../../../../../../bus/usb/drivers/" + spec.driver + "\n";
+    if (!layout.driver.empty())
+        record += "L: driver=../../../../../../bus/usb/drivers/" + layout.driver + "\n";
     record += "\n";
     std::vector<std::string> devpaths{usb, interface};
-    scsiChain(interface, spec.number, spec.scsiType, devpaths, record);
-    return addRecord(std::move(devpaths), record, spec.number);
+    scsiChain(interface, layout.number, layout.scsiType, devpaths, record);
+    return addRecord(std::move(devpaths), record, layout.number);
 }
 
 MockDisk MockTestbed::addSataDisk(int number) {

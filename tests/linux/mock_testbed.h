@@ -10,7 +10,7 @@ namespace linux_testing {
 // A USB disk as the mocked sysfs shows it: its USB device, its interface and the SCSI host,
 // target, device and generic node below. The number names host, SCSI address and node
 // (sgN); tests use unlikely numbers so that nothing reaches a real device.
-struct UsbDiskSpec {
+struct UsbDiskLayout {
     int number = 250;
     std::string idVendor = "6e39";
     std::string idProduct = "7c15";
@@ -20,8 +20,8 @@ struct UsbDiskSpec {
 };
 
 // Shorthand for the table rows of the tests.
-UsbDiskSpec Usb(std::string idVendor, std::string idProduct, std::string serial = "0123456789AB",
-                std::string driver = "usb-storage", std::string scsiType = "0", int number = 250);
+UsbDiskLayout Usb(std::string idVendor, std::string idProduct, std::string serial = "0123456789AB",
+                  std::string driver = "usb-storage", std::string scsiType = "0", int number = 250);
 
 struct MockDisk {
     std::vector<std::string> syspaths;  // from the top device down to the sg node
@@ -41,7 +41,7 @@ class MockTestbed {
     UMockdevTestbed* get() const { return testbed_; }
 
     // Adding a disk announces each of its devices as the kernel does, with an "add" event.
-    MockDisk addUsbDisk(const UsbDiskSpec& spec);
+    MockDisk addUsbDisk(const UsbDiskLayout& layout);
     // A disk on a SATA port, with no USB device above it.
     MockDisk addSataDisk(int number);
 

@@ -15,7 +15,7 @@ std::string lowercase(std::string text) {
 }
 
 // USB\VID_vvvv&PID_pppp\serial as sysfs shows it.
-UsbDiskSpec specOf(const std::string& parentId) {
+UsbDiskLayout layoutOf(const std::string& parentId) {
     auto vid = parentId.find("VID_");
     auto pid = parentId.find("PID_");
     if (vid == std::string::npos || pid == std::string::npos || parentId.size() < pid + 9) {
@@ -49,9 +49,9 @@ bool ProductOnTestbed::sync() {
         changed = true;
     }
     if (on && !disk_) {
-        UsbDiskSpec spec = specOf(id);
-        spec.number = nextNumber_++;
-        disk_ = bed_.addUsbDisk(spec);
+        UsbDiskLayout layout = layoutOf(id);
+        layout.number = nextNumber_++;
+        disk_ = bed_.addUsbDisk(layout);
         std::weak_ptr<sim::Product> product = product_;
         responder_ = std::make_unique<SgResponder>(
             bed_.get(), disk_->devnode, [product](platform::PassThroughRequest& request) {
