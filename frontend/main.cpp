@@ -4,6 +4,7 @@
 
 #include "frontend/headless_run.h"
 #include "frontend/options.h"
+#include "platform/linux/linux_device_system.h"
 #include "sim/simulated_device_system.h"
 
 int main(int argc, char** argv) {
@@ -19,6 +20,6 @@ int main(int argc, char** argv) {
         sim::SimulatedDeviceSystem bus;
         return frontend::RunHeadless(options, bus, &bus, std::cout, std::cerr);
     }
-    std::cerr << "quill-pcisp: this build cannot reach real devices yet; use --simulate SCENARIO\n";
-    return 1;
+    platform::linux_backend::LinuxDeviceSystem devices;
+    return frontend::RunHeadless(options, devices, nullptr, std::cout, std::cerr);
 }
