@@ -23,4 +23,6 @@ void CQuillPCISPDlg::OnTest() {
     m_StatusBanner.Invalidate(true);
 }
 
-void CQuillPCISPDlg::OnClear() { m_LogEdit.SetWindowText(""); }
+void CQuillPCISPDlg::OnClear() {
+    m_LogEdit.SetWindowText("");
+}

@@ -19,13 +19,26 @@ void CQuillPCISPDlg::DoDataExchange() {
 
 bool CQuillPCISPDlg::OnCommand(int controlId) {
     switch (controlId) {
-        case IDC_BROWSE: OnBrowse(); return true;
-        case IDC_UPDATE_FW: OnUpdateFirmware(); return true;
-        case IDC_BROWSE_AUX: OnBrowseAux(); return true;
-        case IDC_TEST: OnTest(); return true;
-        case IDC_CLEAR: OnClear(); return true;
-        case platform::kIdCancel: OnCancel(); return true;
-        default: return false;
+        case IDC_BROWSE:
+            OnBrowse();
+            return true;
+        case IDC_UPDATE_FW:
+            OnUpdateFirmware();
+            return true;
+        case IDC_BROWSE_AUX:
+            OnBrowseAux();
+            return true;
+        case IDC_TEST:
+            OnTest();
+            return true;
+        case IDC_CLEAR:
+            OnClear();
+            return true;
+        case platform::kIdCancel:
+            OnCancel();
+            return true;
+        default:
+            return false;
     }
 }
 

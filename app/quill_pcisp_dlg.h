@@ -10,7 +10,7 @@
 // The main dialog: owns every control, the device descriptor and the update state, and
 // carries the operations of discovery, assessment, programming and update control.
 class CQuillPCISPDlg : public CDialog, public UpdateState {
-public:
+  public:
     explicit CQuillPCISPDlg(platform::Platform& platform);
 
     // Members, in declaration order.
@@ -76,21 +76,21 @@ public:
     bool Run_Code_at_Mask0210_or_OTA_ISP_EF64(platform::DeviceHandle& device,
                                               const std::uint8_t* ef64Main);
 
-protected:
+  protected:
     void DoDataExchange() override;
     bool OnCommand(int controlId) override;
 
-private:
+  private:
     // Opens m_szDevicePath the way every exchange with the device does.
     platform::DeviceHandle OpenDevice();
 };
 
 class CAboutDlg : public CDialog {
-public:
+  public:
     explicit CAboutDlg(platform::Platform& platform);
 };
 
 class CHelpIntroDlg : public CDialog {
-public:
+  public:
     explicit CHelpIntroDlg(platform::Platform& platform);
 };

@@ -48,8 +48,7 @@ void CQuillPCISPDlg::Check_OTA_Version_at_Application() {
         return end();
     }
     if (!SendIspCommand(*this, device, ISP_CMD_SELECT_AES_KEY, Tail::Zero, KEY_SLOT_MAIN) ||
-        !SendIspCommand(*this, device, ISP_CMD_SEND_IMAGE_HEAD, Tail::Zero, 0,
-                        g_pEF32_0_Main_1) ||
+        !SendIspCommand(*this, device, ISP_CMD_SEND_IMAGE_HEAD, Tail::Zero, 0, g_pEF32_0_Main_1) ||
         !SendIspCommand(*this, device, ISP_CMD_READ_IMAGE_INFO)) {
         LogAppend("CMD FAIL.");
         return end();

@@ -7,8 +7,11 @@ bool SendIspCommand(CQuillPCISPDlg& dlg, platform::DeviceHandle& device, const I
                     Tail tail, std::uint8_t argument, const std::uint8_t* image) {
     std::uint8_t* buffer = nullptr;
     switch (command.data) {
-        case DataSource::None: break;
-        case DataSource::ReplyBuffer: buffer = dlg.g_ReplyBuffer.data(); break;
+        case DataSource::None:
+            break;
+        case DataSource::ReplyBuffer:
+            buffer = dlg.g_ReplyBuffer.data();
+            break;
         case DataSource::MainImageHead:
             // The transport only reads a data-out buffer.
             buffer = const_cast<std::uint8_t*>(image);

@@ -74,7 +74,9 @@ std::uint16_t CQuillPCISPDlg::USBFound() {
         m_bProjectMatched = 0;
         m_nFwGroup = 0;
         switch (location) {
-            case CodeLocation::MaskCode: LogAppend("Run Code at Mask Code"); break;
+            case CodeLocation::MaskCode:
+                LogAppend("Run Code at Mask Code");
+                break;
             case CodeLocation::ProtectCode:
                 LogAppend("Run Code at Protect_Code");
                 m_bDeviceFound = 1;
@@ -91,7 +93,8 @@ std::uint16_t CQuillPCISPDlg::USBFound() {
                 m_bDeviceFound = 1;
                 m_bApplicationCode = 1;
                 break;
-            case CodeLocation::NotProduct: break;
+            case CodeLocation::NotProduct:
+                break;
         }
         device.close();
         result = identity->pid;

@@ -7,8 +7,10 @@ std::uint16_t ParseHexWord(std::string_view text) {
     for (std::size_t i = 0; i < 4 && i < text.size(); ++i) {
         char c = text[i];
         unsigned digit = 0;
-        if (c >= '0' && c <= '9') digit = static_cast<unsigned>(c - '0');
-        else if (c >= 'A' && c <= 'F') digit = static_cast<unsigned>(c - 'A' + 10);
+        if (c >= '0' && c <= '9')
+            digit = static_cast<unsigned>(c - '0');
+        else if (c >= 'A' && c <= 'F')
+            digit = static_cast<unsigned>(c - 'A' + 10);
         value = value * 16 + digit;
     }
     return static_cast<std::uint16_t>(value);

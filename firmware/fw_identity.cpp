@@ -18,9 +18,12 @@ namespace {
 
 std::string_view Who(RecordSource source) {
     switch (source) {
-        case RecordSource::Image: return "BINX File";
-        case RecordSource::DeviceEF64: return "Device EF64";
-        case RecordSource::DeviceEF32_0: return "Device EF32_0";
+        case RecordSource::Image:
+            return "BINX File";
+        case RecordSource::DeviceEF64:
+            return "Device EF64";
+        case RecordSource::DeviceEF32_0:
+            return "Device EF32_0";
     }
     return {};
 }

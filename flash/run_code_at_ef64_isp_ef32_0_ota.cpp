@@ -27,21 +27,21 @@ bool CQuillPCISPDlg::Run_Code_at_EF64_ISP_EF32_0_OTA(platform::DeviceHandle& dev
     char chunk[32];
     std::snprintf(chunk, sizeof chunk, "%ldth * 64KB", 0L);
     if (!FlashStep(*this, device, chunk, ISP_CMD_PROGRAM_EF32_0_MAIN, seq, 0, ef32Main) ||
-        !FlashStep(*this, device, "Check EF32_0 Main Memory Checksum",
-                   ISP_CMD_CHECKSUM_EF32_0_MAIN, seq) ||
+        !FlashStep(*this, device, "Check EF32_0 Main Memory Checksum", ISP_CMD_CHECKSUM_EF32_0_MAIN,
+                   seq) ||
         !FlashStep(*this, device, "Select AES Key", ISP_CMD_SELECT_AES_KEY, seq, KEY_SLOT_INFO))
         return false;
     ProgressAdvance();
 
     // Both information pages get the same 128 bytes.
-    if (!FlashStep(*this, device, "ISP EF32 Information Page_0", ISP_CMD_PROGRAM_EF32_INFO, seq,
-                   0, g_pEF32_0_Info) ||
+    if (!FlashStep(*this, device, "ISP EF32 Information Page_0", ISP_CMD_PROGRAM_EF32_INFO, seq, 0,
+                   g_pEF32_0_Info) ||
         !FlashStep(*this, device, "Check EF32 Information Page_0 Checksum",
                    ISP_CMD_CHECKSUM_EF32_INFO, seq, 0))
         return false;
     ProgressAdvance();
-    if (!FlashStep(*this, device, "ISP EF32 Information Page_1", ISP_CMD_PROGRAM_EF32_INFO, seq,
-                   1, g_pEF32_0_Info) ||
+    if (!FlashStep(*this, device, "ISP EF32 Information Page_1", ISP_CMD_PROGRAM_EF32_INFO, seq, 1,
+                   g_pEF32_0_Info) ||
         !FlashStep(*this, device, "Check EF32 Information Page_1 Checksum",
                    ISP_CMD_CHECKSUM_EF32_INFO, seq, 1))
         return false;

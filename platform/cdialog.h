@@ -8,7 +8,7 @@
 // A modal dialog: built from a template by the window system, which then delivers its
 // messages through Dispatch.
 class CDialog {
-public:
+  public:
     CDialog(int templateId, platform::Platform& platform);
     virtual ~CDialog() = default;
     CDialog(const CDialog&) = delete;
@@ -28,7 +28,7 @@ public:
     virtual bool OnInitDialog();
     virtual bool PreTranslateMessage(const platform::Message& message);
 
-protected:
+  protected:
     virtual void DoDataExchange() {}
     virtual void OnOK() { EndDialog(platform::kIdOk); }
     virtual void OnCancel() { EndDialog(platform::kIdCancel); }
@@ -41,7 +41,7 @@ protected:
 
     void DDX_Control(int id, CWnd& control) { control.Bind(*this, id); }
 
-private:
+  private:
     int templateId_;
     platform::Platform& platform_;
     platform::WindowHost* host_ = nullptr;

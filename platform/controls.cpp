@@ -7,7 +7,9 @@ void CWnd::Bind(CDialog& owner, int id) {
     id_ = id;
 }
 
-platform::WindowHost* CWnd::host() const { return owner_ ? owner_->Host() : nullptr; }
+platform::WindowHost* CWnd::host() const {
+    return owner_ ? owner_->Host() : nullptr;
+}
 
 void CWnd::EnableWindow(bool enable) {
     if (auto* h = host()) h->enable(id_, enable);

@@ -8,7 +8,7 @@ class CDialog;
 
 // Small handles on a dialog's controls, bound to a control id. An unbound handle does nothing.
 class CWnd {
-public:
+  public:
     void Bind(CDialog& owner, int id);
     int GetDlgCtrlID() const { return id_; }
     void EnableWindow(bool enable);
@@ -17,16 +17,16 @@ public:
     std::string GetWindowText() const;
     void Invalidate(bool erase = true);
 
-protected:
+  protected:
     platform::WindowHost* host() const;
 
-private:
+  private:
     CDialog* owner_ = nullptr;
     int id_ = 0;
 };
 
 class CEdit : public CWnd {
-public:
+  public:
     int GetLineCount() const;
     void LineScroll(int lines);
 };
@@ -34,13 +34,13 @@ public:
 class CButton : public CWnd {};
 
 class CBitmapButton : public CButton {
-public:
+  public:
     // Only the normal picture; the selected, focused and disabled pictures are absent.
     bool LoadBitmaps(int bitmapId);
 };
 
 class CProgressCtrl : public CWnd {
-public:
+  public:
     void SetRange(int low, int high);
     void SetPos(int pos);
     int GetPos() const;

@@ -8,7 +8,7 @@ class CDialog;
 
 // The application object: initialises the platform and runs the program.
 class CWinApp {
-public:
+  public:
     explicit CWinApp(platform::Platform& platform) : platform_(platform) {}
     virtual ~CWinApp() = default;
 
@@ -18,12 +18,12 @@ public:
     CDialog* m_pMainWnd = nullptr;
     const std::string& RegistryKey() const { return registryKey_; }
 
-protected:
+  protected:
     void EnableControlContainer() { controlContainer_ = true; }
     void SetRegistryKey(const std::string& key) { registryKey_ = key; }
     bool ControlContainerEnabled() const { return controlContainer_; }
 
-private:
+  private:
     platform::Platform& platform_;
     std::string registryKey_;
     bool controlContainer_ = false;

@@ -12,7 +12,7 @@ namespace platform {
 
 // An open device. Carries pass-through requests; closed when destroyed.
 class DeviceConnection {
-public:
+  public:
     virtual ~DeviceConnection() = default;
     // True when the request completed at the transport level; status, sense and byte count
     // are then in the request. False when it never reached the device or was aborted.
@@ -22,7 +22,7 @@ public:
 // Owning handle of an open device; empty when the open failed. Every request on an empty
 // handle fails, as on an invalid handle.
 class DeviceHandle {
-public:
+  public:
     DeviceHandle() = default;
     explicit DeviceHandle(std::unique_ptr<DeviceConnection> connection)
         : connection_(std::move(connection)) {}
@@ -33,14 +33,14 @@ public:
         return connection_ && connection_->passThrough(request);
     }
 
-private:
+  private:
     std::unique_ptr<DeviceConnection> connection_;
 };
 
 // A snapshot of the present disk interfaces, read one index at a time; each read can fail on
 // its own.
 class DiskInterfaceSet {
-public:
+  public:
     virtual ~DiskInterfaceSet() = default;
     virtual bool exists(std::size_t index) const = 0;
     virtual std::optional<std::string> interfacePath(std::size_t index) const = 0;
@@ -54,7 +54,7 @@ public:
 enum class DeviceEvent { Arrival, Removal };
 
 class DeviceSystem {
-public:
+  public:
     using Listener = std::function<void(DeviceEvent)>;
 
     virtual ~DeviceSystem() = default;

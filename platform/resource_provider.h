@@ -19,7 +19,7 @@ struct ResourceData {
 };
 
 class ResourceProvider {
-public:
+  public:
     virtual ~ResourceProvider() = default;
     virtual std::optional<ResourceHandle> find(int id) const = 0;
     virtual std::optional<ResourceData> load(ResourceHandle handle) const = 0;

@@ -21,7 +21,7 @@ struct Size {
 
 // The window of one dialog, as the host shows it. Control ids are those of the template.
 class WindowHost {
-public:
+  public:
     virtual ~WindowHost() = default;
 
     virtual std::string text(int id) const = 0;
@@ -64,7 +64,7 @@ public:
 
 // Creates dialog windows and runs them.
 class WindowSystem {
-public:
+  public:
     virtual ~WindowSystem() = default;
     virtual void initCommonControls(unsigned size, unsigned classes) = 0;
     // Builds the window from the dialog's template, runs OnInitDialog and then the modal

@@ -7,7 +7,7 @@ namespace sim {
 namespace {
 
 class Snapshot final : public platform::DiskInterfaceSet {
-public:
+  public:
     explicit Snapshot(std::vector<DiskEntry> entries) : entries_(std::move(entries)) {}
 
     bool exists(std::size_t index) const override { return index < entries_.size(); }
@@ -23,7 +23,7 @@ public:
         return entries_.at(index).parentDeviceId;
     }
 
-private:
+  private:
     std::vector<DiskEntry> entries_;
 };
 
@@ -31,7 +31,7 @@ private:
 
 // An open simulated disk; closing it releases the exclusive open.
 class SimulatedDeviceSystem::Connection final : public platform::DeviceConnection {
-public:
+  public:
     Connection(SimulatedDeviceSystem& system, std::string path, std::uint64_t generation)
         : system_(system), path_(std::move(path)), generation_(generation) {}
     ~Connection() override { system_.open_.erase(path_); }
@@ -45,7 +45,7 @@ public:
         return target && target->passThrough(request);
     }
 
-private:
+  private:
     SimulatedDeviceSystem& system_;
     std::string path_;
     std::uint64_t generation_;

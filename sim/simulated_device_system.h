@@ -14,7 +14,7 @@ namespace sim {
 
 // Whatever answers the requests sent to a simulated disk.
 class RequestTarget {
-public:
+  public:
     virtual ~RequestTarget() = default;
     // True when the request completed; status, sense and byte count are then in the request.
     virtual bool passThrough(platform::PassThroughRequest& request) = 0;
@@ -34,7 +34,7 @@ struct DiskEntry {
 // A device system of simulated disks, each attached and detached at will. Products attach
 // themselves as disks and answer requests; opening is exclusive as on the real platform.
 class SimulatedDeviceSystem final : public platform::DeviceSystem {
-public:
+  public:
     // Attaches a disk at the end of the enumeration order; announces an arrival.
     void attach(DiskEntry entry, bool announce = true);
     // Detaches the disk with this path; open handles on it fail from now on. Announces a
@@ -53,7 +53,7 @@ public:
     platform::DeviceHandle open(const std::string& path) override;
     void setListener(Listener listener) override { listener_ = std::move(listener); }
 
-private:
+  private:
     class Connection;
     struct Slot {
         DiskEntry entry;

@@ -4,7 +4,9 @@
 
 namespace {
 // The tick counters are bytes compared as signed values.
-bool AtLeast(std::uint8_t counter, int limit) { return static_cast<std::int8_t>(counter) >= limit; }
+bool AtLeast(std::uint8_t counter, int limit) {
+    return static_cast<std::int8_t>(counter) >= limit;
+}
 }  // namespace
 
 void CQuillPCISPDlg::OnTimer(int /*timerId*/) {

@@ -77,7 +77,8 @@ void CQuillPCISPDlg::OnUpdateFirmware() {
     LogAppend("Button2...");
 
     platform::DeviceHandle device;
-    if (auto missing = MissingUpdateImage(*this)) return Fail(*this, device, MissingImageLine(*missing));
+    if (auto missing = MissingUpdateImage(*this))
+        return Fail(*this, device, MissingImageLine(*missing));
 
     device = OpenDevice();
     if (!device.valid()) return Fail(*this, device, "Open USB device failed.");
@@ -113,8 +114,10 @@ void CQuillPCISPDlg::OnUpdateFirmware() {
                     m_bDeviceFound = 0;
                     device.close();
                     return;
-                case EF64_CURRENT: return AlreadyUpdated(*this, device, "EF64_current");
-                case EF64_NEW: return AlreadyUpdated(*this, device, "EF64_New");
+                case EF64_CURRENT:
+                    return AlreadyUpdated(*this, device, "EF64_current");
+                case EF64_NEW:
+                    return AlreadyUpdated(*this, device, "EF64_New");
                 case EF64_OLD:
                     LogAppend("EF64_Old");
                     g_ResumeAfterReconnect = 1;

@@ -50,14 +50,14 @@ void HeadlessWindow::setText(int id, const std::string& text) {
     std::string before = std::move(c->text);
     c->text = text;
     if (c->firstVisibleLine >= lineCount(id)) c->firstVisibleLine = lineCount(id) - 1;
-    if (auto* o = system_.observer()) o->textChanged(id, before, c->text);
+    system_.notify([&](Observer& o) { o.textChanged(id, before, c->text); });
 }
 
 void HeadlessWindow::enable(int id, bool enabled) {
     ControlState* c = find(id);
     if (c == nullptr || c->enabled == enabled) return;
     c->enabled = enabled;
-    if (auto* o = system_.observer()) o->enabledChanged(id, enabled);
+    system_.notify([&](Observer& o) { o.enabledChanged(id, enabled); });
 }
 
 bool HeadlessWindow::isEnabled(int id) const {
@@ -69,7 +69,7 @@ void HeadlessWindow::setBitmap(int id, int bitmapId) {
     ControlState* c = find(id);
     if (c == nullptr) return;
     c->bitmap = bitmapId;
-    if (auto* o = system_.observer()) o->bitmapChanged(id, bitmapId);
+    system_.notify([&](Observer& o) { o.bitmapChanged(id, bitmapId); });
 }
 
 void HeadlessWindow::setRange(int id, int low, int high) {
@@ -87,7 +87,7 @@ void HeadlessWindow::setPos(int id, int pos) {
     int clamped = c->cls == ControlClass::ProgressBar ? std::clamp(pos, c->low, c->high) : pos;
     if (clamped == c->pos) return;
     c->pos = clamped;
-    if (auto* o = system_.observer()) o->posChanged(id, clamped);
+    system_.notify([&](Observer& o) { o.posChanged(id, clamped); });
 }
 
 int HeadlessWindow::pos(int id) const {
@@ -151,7 +151,9 @@ void HeadlessWindow::postCommand(int controlId) {
     });
 }
 
-void HeadlessWindow::messageBox(const std::string& text) { system_.showMessageBox(text); }
+void HeadlessWindow::messageBox(const std::string& text) {
+    system_.showMessageBox(text);
+}
 
 std::optional<std::string> HeadlessWindow::fileOpen(const FileDialogSpec& spec) {
     return system_.showFileDialog(spec);

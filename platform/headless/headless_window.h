@@ -29,7 +29,7 @@ struct ControlState {
 
 // A dialog window with no screen: its controls are plain state that tests and front-ends read.
 class HeadlessWindow final : public WindowHost {
-public:
+  public:
     HeadlessWindow(HeadlessWindowSystem& system, CDialog& dialog, const DialogTemplate& tmpl);
 
     CDialog& dialog() const { return dialog_; }
@@ -85,7 +85,7 @@ public:
     std::optional<std::string> fileOpen(const FileDialogSpec& spec) override;
     void endDialog(int result) override;
 
-private:
+  private:
     ControlState* find(int id);
     const ControlState* find(int id) const;
 

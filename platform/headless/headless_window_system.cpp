@@ -15,9 +15,8 @@ HeadlessWindowSystem::HeadlessWindowSystem(Waiter* waiter) : waiter_(waiter) {
     }
 }
 
-HeadlessWindowSystem::~HeadlessWindowSystem() {
-    for (auto& w : windows_) w->dialog().Attach(nullptr);
-}
+// Dialogs end before their window system: a window never touches its dialog once gone.
+HeadlessWindowSystem::~HeadlessWindowSystem() = default;
 
 void HeadlessWindowSystem::watchDevices(DeviceSystem& devices) {
     devices.setListener([this](DeviceEvent event) {
@@ -70,7 +69,8 @@ int HeadlessWindowSystem::runModal(CDialog& dialog) {
 
 void HeadlessWindowSystem::addTimer(HeadlessWindow& window, int id, int periodMs) {
     std::erase_if(timers_, [&](const Timer& t) { return t.window == &window && t.id == id; });
-    timers_.push_back({&window, id, periodMs, nowMs() + static_cast<std::uint64_t>(periodMs)});
+    int period = timerPeriodOverride_.value_or(periodMs);
+    timers_.push_back({&window, id, period, nowMs() + static_cast<std::uint64_t>(period)});
 }
 
 void HeadlessWindowSystem::enqueue(std::function<void()> message) {
@@ -115,8 +115,11 @@ bool HeadlessWindowSystem::pumpOne(std::uint64_t deadline) {
     timer->due += static_cast<std::uint64_t>(timer->periodMs);
     HeadlessWindow* window = timer->window;
     int id = timer->id;
-    if (window == main_) ++ticks_;
     dispatchTo(window, {MessageKind::Timer, id});
+    if (window == main_) {
+        ++ticks_;
+        if (tickHook_) tickHook_();
+    }
     return true;
 }
 
@@ -142,6 +145,14 @@ void HeadlessWindowSystem::click(int controlId) {
     if (!c.enabled || !c.visible) return;
     dispatchTo(main_, {MessageKind::Command, controlId});
     processPending();
+}
+
+void HeadlessWindowSystem::enqueueClick(int controlId) {
+    enqueue([this, controlId] {
+        if (main_ == nullptr || !main_->hasControl(controlId)) return;
+        const ControlState& c = main_->control(controlId);
+        if (c.enabled && c.visible) dispatchTo(main_, {MessageKind::Command, controlId});
+    });
 }
 
 void HeadlessWindowSystem::post(int controlId) {
@@ -192,7 +203,7 @@ int HeadlessWindowSystem::takeScript(std::deque<int>& script) {
 
 void HeadlessWindowSystem::showMessageBox(const std::string& text) {
     messageBoxes_.push_back(text);
-    if (observer_ != nullptr) observer_->messageBox(text);
+    notify([&](Observer& o) { o.messageBox(text); });
     pumpTicks(static_cast<std::uint64_t>(takeScript(messageBoxScript_)));
 }
 

@@ -30,14 +30,18 @@ namespace platform::headless {
 // changes first, then scheduled work and timer ticks in time order. Message boxes, file
 // dialogs and nested modal dialogs run a nested loop for as many ticks as their script says.
 class HeadlessWindowSystem final : public WindowSystem, public Scheduler {
-public:
+  public:
     // Without a waiter time is virtual: it jumps to the next due event.
     explicit HeadlessWindowSystem(Waiter* waiter = nullptr);
     ~HeadlessWindowSystem() override;
 
     // Device changes of this device system reach the main window as messages.
     void watchDevices(DeviceSystem& devices);
-    void setObserver(Observer* observer) { observer_ = observer; }
+    void addObserver(Observer* observer) { observers_.push_back(observer); }
+    // Called after every tick of the main window (and its nested work) has been dispatched.
+    void setTickHook(std::function<void()> hook) { tickHook_ = std::move(hook); }
+    // Runs every timer at this period instead of the one the dialog asks for.
+    void setTimerPeriod(int periodMs) { timerPeriodOverride_ = periodMs; }
 
     // Scheduler
     std::uint64_t nowMs() const override { return waiter_->nowMs(); }
@@ -68,6 +72,8 @@ public:
     void sysCommand(int id);
     void paint();
     void deviceChange(int eventType);
+    // A click that arrives as a message: dispatched in turn, if the button is usable then.
+    void enqueueClick(int controlId);
 
     // Scripts for the modal boxes, taken in order. Unscripted boxes answer at once (message
     // box: OK; file dialog: Cancel; modal dialog: closed).
@@ -87,10 +93,13 @@ public:
     void enqueue(std::function<void()> message);
     void showMessageBox(const std::string& text);
     std::optional<std::string> showFileDialog(const FileDialogSpec& spec);
-    Observer* observer() const { return observer_; }
+    template <typename Event>
+    void notify(Event&& event) {
+        for (Observer* o : observers_) event(*o);
+    }
     void windowEnded(HeadlessWindow& window);
 
-private:
+  private:
     static constexpr std::uint64_t kNever = std::numeric_limits<std::uint64_t>::max();
 
     struct Timer {
@@ -112,7 +121,9 @@ private:
 
     std::unique_ptr<VirtualClock> ownClock_;
     Waiter* waiter_;
-    Observer* observer_ = nullptr;
+    std::vector<Observer*> observers_;
+    std::function<void()> tickHook_;
+    std::optional<int> timerPeriodOverride_;
     std::vector<std::unique_ptr<HeadlessWindow>> windows_;
     HeadlessWindow* main_ = nullptr;
     std::deque<std::function<void()>> queue_;

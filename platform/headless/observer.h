@@ -6,7 +6,7 @@ namespace platform::headless {
 
 // What a front-end sees of the headless window.
 class Observer {
-public:
+  public:
     virtual ~Observer() = default;
     virtual void textChanged(int /*id*/, const std::string& /*before*/,
                              const std::string& /*after*/) {}

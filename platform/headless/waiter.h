@@ -7,7 +7,7 @@ namespace platform::headless {
 // How the headless host lets time pass. The virtual clock jumps; a real-time waiter sleeps and
 // may return early when device events arrive.
 class Waiter {
-public:
+  public:
     virtual ~Waiter() = default;
     virtual std::uint64_t nowMs() const = 0;
     // Returns when the deadline is reached, or earlier when something may have arrived.
@@ -17,13 +17,13 @@ public:
 };
 
 class VirtualClock final : public Waiter {
-public:
+  public:
     std::uint64_t nowMs() const override { return now_; }
     void waitUntil(std::uint64_t deadlineMs) override {
         if (deadlineMs > now_) now_ = deadlineMs;
     }
 
-private:
+  private:
     std::uint64_t now_ = 0;
 };
 

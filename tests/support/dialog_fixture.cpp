@@ -5,7 +5,9 @@
 
 namespace testing_support {
 
-DialogFixture::DialogFixture() { windows.watchDevices(devices); }
+DialogFixture::DialogFixture() {
+    windows.watchDevices(devices);
+}
 
 DialogFixture::~DialogFixture() = default;
 
@@ -32,9 +34,13 @@ std::string DialogFixture::banner() const {
     return std::string(res::bannerText(windows.mainWindow()->control(IDC_BANNER).bitmap));
 }
 
-bool DialogFixture::updateEnabled() const { return windows.mainWindow()->isEnabled(IDC_UPDATE_FW); }
+bool DialogFixture::updateEnabled() const {
+    return windows.mainWindow()->isEnabled(IDC_UPDATE_FW);
+}
 
-int DialogFixture::progress() const { return windows.mainWindow()->pos(IDC_PROGRESS); }
+int DialogFixture::progress() const {
+    return windows.mainWindow()->pos(IDC_PROGRESS);
+}
 
 sim::DiskEntry UsbDisk(std::string path, std::string parentId) {
     sim::DiskEntry entry;

@@ -13,7 +13,7 @@ namespace testing_support {
 
 // The dialog on the headless host in virtual time, over a simulated device system.
 class DialogFixture {
-public:
+  public:
     DialogFixture();
     ~DialogFixture();
 
@@ -34,7 +34,7 @@ public:
     TestResources resources;
     platform::Platform platform{windows, devices, resources};
 
-private:
+  private:
     std::unique_ptr<CQuillPCISPDlg> dlg_;
 };
 

@@ -8,10 +8,9 @@ namespace testing_support {
 
 namespace {
 
-const int kImageIds[] = {IDR_RESERVED_134,  IDR_EF64_INFO,     IDR_EF32_0_INFO,
-                         IDR_EF64_MAIN_1,   IDR_EF64_MAIN_2,   IDR_EF64_MAIN_3,
-                         IDR_EF64_MAIN_4,   IDR_EF64_MAIN_5,   IDR_EF32_0_MAIN_1,
-                         IDR_EF32_0_MAIN_2, IDR_EF32_0_MAIN_3, IDR_EF32_0_MAIN_4,
+const int kImageIds[] = {IDR_RESERVED_134,  IDR_EF64_INFO,     IDR_EF32_0_INFO,   IDR_EF64_MAIN_1,
+                         IDR_EF64_MAIN_2,   IDR_EF64_MAIN_3,   IDR_EF64_MAIN_4,   IDR_EF64_MAIN_5,
+                         IDR_EF32_0_MAIN_1, IDR_EF32_0_MAIN_2, IDR_EF32_0_MAIN_3, IDR_EF32_0_MAIN_4,
                          IDR_EF32_0_MAIN_5};
 
 std::size_t SizeOf(int id) {

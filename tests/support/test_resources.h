@@ -13,7 +13,7 @@ namespace testing_support {
 // Resources held in memory, with gaps on demand: ids that cannot be found, ids that cannot be
 // loaded, and string-table entries.
 class TestResources final : public platform::ResourceProvider {
-public:
+  public:
     // Every image of the set, filled with a byte pattern of its id, and the string table.
     TestResources();
     // Serves the data of another provider for every id it has.
@@ -29,7 +29,7 @@ public:
     std::optional<platform::ResourceData> load(platform::ResourceHandle handle) const override;
     std::string loadString(int id) const override;
 
-private:
+  private:
     std::map<int, std::vector<std::uint8_t>> data_;
     std::set<int> unfindable_, unloadable_;
     std::map<int, std::string> strings_;

@@ -1,0 +1,55 @@
+#include "linux/linux_dialog.h"
+
+#include <fcntl.h>
+
+#include "res/resource.h"
+
+namespace linux_testing {
+
+platform::linux_backend::LinuxDeviceSystemOptions LinuxDialog::withRecorders(
+    platform::linux_backend::LinuxDeviceSystemOptions options, LinuxDialog& self) {
+    if (!options.diagnostics)
+        options.diagnostics = [&self](const std::string& line) {
+            self.diagnostics.push_back(line);
+        };
+    auto open = options.openNode;
+    if (!open) open = [](const char* path, int flags) { return ::open(path, flags); };
+    options.openNode = [&self, open](const char* path, int flags) {
+        self.opened.push_back(path);
+        return open(path, flags);
+    };
+    return options;
+}
+
+LinuxDialog::LinuxDialog(platform::linux_backend::LinuxDeviceSystemOptions options)
+    : devices(withRecorders(std::move(options), *this)) {
+    windows.watchDevices(devices);
+}
+
+LinuxDialog::~LinuxDialog() = default;
+
+CQuillPCISPDlg& LinuxDialog::start() {
+    dlg_ = std::make_unique<CQuillPCISPDlg>(platform);
+    windows.open(*dlg_);
+    return *dlg_;
+}
+
+std::vector<std::string> LinuxDialog::logLines() const {
+    std::vector<std::string> lines;
+    std::string text = windows.mainWindow()->text(IDC_LOG);
+    std::size_t start = 0;
+    for (std::size_t end = text.find("\r\n"); end != std::string::npos;
+         end = text.find("\r\n", start)) {
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    if (start < text.size()) lines.push_back(text.substr(start));
+    return lines;
+}
+
+void LinuxDialog::deliverDeviceEvents() {
+    devices.processEvents();
+    windows.processPending();
+}
+
+}  // namespace linux_testing
