@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "qt/artifacts.h"
 #include "qt/modal_closer.h"
 #include "qt/qt_dialog_fixture.h"
 #include "res/resource.h"
@@ -103,9 +104,9 @@ TEST(MainWindowMenu, AboutAndHelpShowTheirExactTextsAndClose) {
         QStringList labels;
     };
     const Case cases[] = {
-        {"About item", [](auto& w) { menuItem(w, "About Corvel_R010_1.exe...")->trigger(); },
+        {"about", [](auto& w) { menuItem(w, "About Corvel_R010_1.exe...")->trigger(); },
          "About Corvel_R010_1.exe", kAboutLabels},
-        {"Help item", [](auto& w) { menuItem(w, "Help")->trigger(); }, "Help", kHelpLabels},
+        {"help", [](auto& w) { menuItem(w, "Help")->trigger(); }, "Help", kHelpLabels},
         {"F1", [](auto& w) { QTest::keyClick(&w, Qt::Key_F1); }, "Help", kHelpLabels},
     };
     for (const Case& c : cases) {
@@ -113,6 +114,12 @@ TEST(MainWindowMenu, AboutAndHelpShowTheirExactTextsAndClose) {
         QtDialogFixture f;
         f.start();
         ModalCloser closer(f.windows);
+        QObject context;
+        QObject::connect(&f.windows, &platform::qt::QtWindowSystem::modalOpened, &context,
+                         [&](QDialog* box) {
+                             box->show();
+                             qt_testing::saveScreenshot(*box, QString::fromLatin1(c.how));
+                         });
         c.open(f.window());  // returns once the closer has closed the box
         ASSERT_EQ(closer.seen().size(), 1u);
         EXPECT_EQ(closer.seen()[0].kind, "dialog");
