@@ -2,6 +2,7 @@
 #include <iostream>
 #include <variant>
 
+#include "frontend/desktop_run.h"
 #include "frontend/headless_run.h"
 #include "frontend/options.h"
 #include "platform/linux/linux_device_system.h"
@@ -13,8 +14,16 @@ int main(int argc, char** argv) {
     const frontend::Options& options = std::get<frontend::Options>(parsed);
 
     if (!options.headless) {
-        std::cerr << "quill-pcisp: this build has no desktop window; run it with --headless\n";
-        return frontend::kExitBadCommandLine;
+        if (options.update) {
+            std::cerr << "quill-pcisp: --update runs on the terminal; add --headless\n";
+            return frontend::kExitBadCommandLine;
+        }
+        if (options.scenario) {
+            sim::SimulatedDeviceSystem bus;
+            return frontend::RunDesktop(argc, argv, options, bus, &bus, std::cerr);
+        }
+        platform::linux_backend::LinuxDeviceSystem devices;
+        return frontend::RunDesktop(argc, argv, options, devices, nullptr, std::cerr);
     }
     if (options.scenario) {
         sim::SimulatedDeviceSystem bus;

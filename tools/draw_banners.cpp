@@ -125,8 +125,8 @@ int main(int argc, char** argv) {
     }
     bool ok = true;
     for (const Banner& banner : kBanners) {
-        ok &= save(drawBanner(banner), res.filePath(QStringLiteral("bitmaps/%1.bmp").arg(banner.id)),
-                   "BMP");
+        ok &= save(drawBanner(banner),
+                   res.filePath(QStringLiteral("bitmaps/%1.bmp").arg(banner.id)), "BMP");
     }
     ok &= save(drawIcon(64), res.filePath(QStringLiteral("icon.png")), "PNG");
     ok &= save(drawIcon(128), packaging.filePath(QStringLiteral("quill-pcisp.png")), "PNG");

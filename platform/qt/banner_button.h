@@ -9,17 +9,17 @@ namespace platform::qt {
 // and cut off at the button's edges.
 class BannerButton final : public QAbstractButton {
     Q_OBJECT
-public:
+  public:
     explicit BannerButton(QWidget* parent);
 
     void setPicture(int bitmapId, QPixmap picture);
     int pictureId() const { return pictureId_; }
     const QPixmap& picture() const { return picture_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     int pictureId_ = 0;
     QPixmap picture_;
 };

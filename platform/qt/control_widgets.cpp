@@ -80,12 +80,24 @@ QWidget* createProgress(QWidget* parent) {
 QWidget* createControlWidget(const ControlTemplate& control, QWidget* parent) {
     QWidget* widget = nullptr;
     switch (control.cls) {
-        case ControlClass::Static: widget = createStatic(control, parent); break;
-        case ControlClass::Icon: widget = createIcon(parent); break;
-        case ControlClass::Edit: widget = createEdit(control, parent); break;
-        case ControlClass::Button: widget = createButton(control, parent); break;
-        case ControlClass::OwnerDrawButton: widget = createBanner(control, parent); break;
-        case ControlClass::ProgressBar: widget = createProgress(parent); break;
+        case ControlClass::Static:
+            widget = createStatic(control, parent);
+            break;
+        case ControlClass::Icon:
+            widget = createIcon(parent);
+            break;
+        case ControlClass::Edit:
+            widget = createEdit(control, parent);
+            break;
+        case ControlClass::Button:
+            widget = createButton(control, parent);
+            break;
+        case ControlClass::OwnerDrawButton:
+            widget = createBanner(control, parent);
+            break;
+        case ControlClass::ProgressBar:
+            widget = createProgress(parent);
+            break;
     }
     PixelRect r = toPixels(control.rect);
     widget->setGeometry(r.x, r.y, r.width, r.height);

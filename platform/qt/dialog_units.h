@@ -21,8 +21,12 @@ constexpr int mulDiv(int value, int numerator, int denominator) {
                                          : -((-product + half) / denominator));
 }
 
-constexpr int dluToPxX(int x) { return mulDiv(x, kBaseUnitX, 4); }
-constexpr int dluToPxY(int y) { return mulDiv(y, kBaseUnitY, 8); }
+constexpr int dluToPxX(int x) {
+    return mulDiv(x, kBaseUnitX, 4);
+}
+constexpr int dluToPxY(int y) {
+    return mulDiv(y, kBaseUnitY, 8);
+}
 
 struct PixelRect {
     int x, y, width, height;

@@ -14,16 +14,14 @@ bool isSet(const EnvLookup& env, const char* name) {
 }  // namespace
 
 bool displayAvailable(const EnvLookup& env) {
-    return isSet(env, "DISPLAY") || isSet(env, "WAYLAND_DISPLAY") ||
-           isSet(env, "QT_QPA_PLATFORM");
+    return isSet(env, "DISPLAY") || isSet(env, "WAYLAND_DISPLAY") || isSet(env, "QT_QPA_PLATFORM");
 }
 
 std::optional<int> checkDisplay(bool headlessRequested, std::ostream& err) {
     return checkDisplay(headlessRequested, err, [](const char* name) { return std::getenv(name); });
 }
 
-std::optional<int> checkDisplay(bool headlessRequested, std::ostream& err,
-                                const EnvLookup& env) {
+std::optional<int> checkDisplay(bool headlessRequested, std::ostream& err, const EnvLookup& env) {
     if (headlessRequested || displayAvailable(env)) return std::nullopt;
     err << "quill-pcisp: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY "
            "is set).\n"

@@ -20,7 +20,6 @@ bool displayAvailable(const EnvLookup& env);
 // asked for, or a display is there); otherwise tells on err how to run without a display and
 // returns the exit status.
 std::optional<int> checkDisplay(bool headlessRequested, std::ostream& err);
-std::optional<int> checkDisplay(bool headlessRequested, std::ostream& err,
-                                const EnvLookup& env);
+std::optional<int> checkDisplay(bool headlessRequested, std::ostream& err, const EnvLookup& env);
 
 }  // namespace platform::qt

@@ -11,6 +11,8 @@ QPixmap bannerPicture(int bitmapId) {
     return QPixmap(QStringLiteral(":/quill/bitmaps/%1.bmp").arg(bitmapId));
 }
 
-QIcon applicationIcon() { return QIcon(QStringLiteral(":/quill/icon.png")); }
+QIcon applicationIcon() {
+    return QIcon(QStringLiteral(":/quill/icon.png"));
+}
 
 }  // namespace platform::qt

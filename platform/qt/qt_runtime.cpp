@@ -7,8 +7,7 @@
 
 namespace platform::qt {
 
-QtRuntime::QtRuntime(int& argc, char** argv)
-    : app_(std::make_unique<QApplication>(argc, argv)) {
+QtRuntime::QtRuntime(int& argc, char** argv) : app_(std::make_unique<QApplication>(argc, argv)) {
     QApplication::setApplicationName(QStringLiteral("quill-pcisp"));
     QApplication::setDesktopFileName(QStringLiteral("quill-pcisp"));
     QApplication::setWindowIcon(applicationIcon());

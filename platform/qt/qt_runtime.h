@@ -10,7 +10,7 @@ namespace platform::qt {
 // dialog font (DejaVu Sans at the pixel size of the 8-point dialog font). Construct it once,
 // in main, before any window; check the display first (display_check.h).
 class QtRuntime {
-public:
+  public:
     QtRuntime(int& argc, char** argv);
     ~QtRuntime();
     QtRuntime(const QtRuntime&) = delete;
@@ -18,7 +18,7 @@ public:
 
     QApplication& application() const { return *app_; }
 
-private:
+  private:
     std::unique_ptr<QApplication> app_;
 };
 

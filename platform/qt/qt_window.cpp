@@ -77,8 +77,9 @@ void QtWindow::buildControls() {
         const int id = c.id;
         controls_[id] = Control{&c, widget, std::string(c.caption)};
         if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-            connect(button, &QAbstractButton::clicked, this,
-                    [this, id] { dispatch({MessageKind::Command, id}); });
+            connect(button, &QAbstractButton::clicked, this, [this, id] {
+                dispatch({MessageKind::Command, id});
+            });
         } else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
             connect(edit, &QPlainTextEdit::textChanged, this, [this, id, edit] {
                 if (!settingText_) controls_[id].text = fromDisplay(edit->toPlainText());
@@ -214,14 +215,18 @@ void QtWindow::invalidate(int id, bool /*erase*/) {
     }
 }
 
-void QtWindow::redrawNow() { repaint(); }
+void QtWindow::redrawNow() {
+    repaint();
+}
 
 void QtWindow::setWindowPos(int x, int y, int width, int height) {
     move(x, y);
     setFixedSize(std::max(0, width - kFrameWidth), std::max(0, height - kFrameHeight));
 }
 
-bool QtWindow::hasSystemMenu() const { return (tmpl_.style & kSysMenu) != 0; }
+bool QtWindow::hasSystemMenu() const {
+    return (tmpl_.style & kSysMenu) != 0;
+}
 
 void QtWindow::appendMenuSeparator() {
     auto* separator = new QAction(this);
@@ -232,8 +237,9 @@ void QtWindow::appendMenuSeparator() {
 void QtWindow::appendMenuItem(int command, const std::string& text) {
     auto* action = new QAction(qs(text), this);
     action->setData(command);
-    connect(action, &QAction::triggered, this,
-            [this, command] { dispatch({MessageKind::SysCommand, command}); });
+    connect(action, &QAction::triggered, this, [this, command] {
+        dispatch({MessageKind::SysCommand, command});
+    });
     menu_.push_back(action);
 }
 
@@ -264,7 +270,10 @@ void QtWindow::postCommand(int controlId) {
     // Queued, so it runs from the event loop like a posted message; the window is its
     // context, so a command posted to a window that has gone is dropped.
     QMetaObject::invokeMethod(
-        this, [this, controlId] { dispatch({MessageKind::Command, controlId}); },
+        this,
+        [this, controlId] {
+            dispatch({MessageKind::Command, controlId});
+        },
         Qt::QueuedConnection);
 }
 
@@ -306,8 +315,12 @@ void QtWindow::reject() {
 bool QtWindow::handleKey(int key) {
     switch (key) {
         case Qt::Key_Return:
-        case Qt::Key_Enter: dispatch({MessageKind::KeyDown, kKeyReturn}); return true;
-        case Qt::Key_Escape: dispatch({MessageKind::KeyDown, kKeyEscape}); return true;
+        case Qt::Key_Enter:
+            dispatch({MessageKind::KeyDown, kKeyReturn});
+            return true;
+        case Qt::Key_Escape:
+            dispatch({MessageKind::KeyDown, kKeyEscape});
+            return true;
         case Qt::Key_F1:
             // Help, when the dialog put it on its menu.
             for (QAction* action : menu_) {
@@ -317,15 +330,15 @@ bool QtWindow::handleKey(int key) {
                 }
             }
             return false;
-        default: return false;
+        default:
+            return false;
     }
 }
 
 bool QtWindow::eventFilter(QObject* watched, QEvent* event) {
     // Every key press in the window passes here before any control sees it, as messages
     // pass the dialog's PreTranslateMessage.
-    if (event->type() == QEvent::KeyPress)
-        return handleKey(static_cast<QKeyEvent*>(event)->key());
+    if (event->type() == QEvent::KeyPress) return handleKey(static_cast<QKeyEvent*>(event)->key());
     return QDialog::eventFilter(watched, event);
 }
 

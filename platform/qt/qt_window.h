@@ -25,9 +25,8 @@ class QtWindowSystem;
 // appended to its system menu.
 class QtWindow final : public QDialog, public WindowHost {
     Q_OBJECT
-public:
-    QtWindow(QtWindowSystem& system, CDialog& dialog, const DialogTemplate& tmpl,
-             QWidget* parent);
+  public:
+    QtWindow(QtWindowSystem& system, CDialog& dialog, const DialogTemplate& tmpl, QWidget* parent);
     ~QtWindow() override;
 
     CDialog& dialog() const { return dialog_; }
@@ -69,15 +68,15 @@ public:
     std::optional<std::string> fileOpen(const FileDialogSpec& spec) override;
     void endDialog(int result) override;
 
-public slots:
+  public slots:
     void reject() override;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     struct Control {
         const ControlTemplate* tmpl;
         QWidget* widget;

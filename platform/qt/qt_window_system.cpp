@@ -13,7 +13,9 @@
 
 namespace platform::qt {
 
-QtWindowSystem::QtWindowSystem(QtWindowOptions options) : options_(options) { clock_.start(); }
+QtWindowSystem::QtWindowSystem(QtWindowOptions options) : options_(options) {
+    clock_.start();
+}
 
 QtWindowSystem::~QtWindowSystem() {
     if (devices_ != nullptr) devices_->setListener({});

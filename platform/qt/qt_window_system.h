@@ -36,7 +36,7 @@ struct QtWindowOptions {
 // device changes, posted commands and scheduled work go on being dispatched.
 class QtWindowSystem final : public QObject, public WindowSystem, public Scheduler {
     Q_OBJECT
-public:
+  public:
     explicit QtWindowSystem(QtWindowOptions options = {});
     ~QtWindowSystem() override;
 
@@ -66,11 +66,11 @@ public:
     std::string applicationTitle() const;
     void aboutToRunModal(QDialog& box) { emit modalOpened(&box); }
 
-signals:
+  signals:
     // A modal box (message box, file dialog, About, Help) is about to run its loop.
     void modalOpened(QDialog* box);
 
-private:
+  private:
     void deliverDeviceChange(int eventType);
 
     QtWindowOptions options_;

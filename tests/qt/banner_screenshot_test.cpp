@@ -10,10 +10,18 @@
 
 namespace {
 
-bool isRed(QRgb c) { return qRed(c) > 180 && qGreen(c) < 80 && qBlue(c) < 80; }
-bool isGreen(QRgb c) { return qGreen(c) > 120 && qRed(c) < 80 && qBlue(c) < 80; }
-bool isDarkGreen(QRgb c) { return qGreen(c) > 70 && qGreen(c) < 130 && qRed(c) < 40 && qBlue(c) < 40; }
-bool isBlue(QRgb c) { return qBlue(c) > 150 && qRed(c) < 80 && qGreen(c) < 100; }
+bool isRed(QRgb c) {
+    return qRed(c) > 180 && qGreen(c) < 80 && qBlue(c) < 80;
+}
+bool isGreen(QRgb c) {
+    return qGreen(c) > 120 && qRed(c) < 80 && qBlue(c) < 80;
+}
+bool isDarkGreen(QRgb c) {
+    return qGreen(c) > 70 && qGreen(c) < 130 && qRed(c) < 40 && qBlue(c) < 40;
+}
+bool isBlue(QRgb c) {
+    return qBlue(c) > 150 && qRed(c) < 80 && qGreen(c) < 100;
+}
 bool isBrown(QRgb c) {
     return qRed(c) > 110 && qRed(c) < 170 && qGreen(c) > 40 && qGreen(c) < 100 && qBlue(c) < 50;
 }

@@ -3,8 +3,8 @@
 #include <QAbstractButton>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
 #include <algorithm>
@@ -14,8 +14,7 @@
 
 namespace qt_testing {
 
-ModalCloser::ModalCloser(platform::qt::QtWindowSystem& windows, int limitMs)
-    : limitMs_(limitMs) {
+ModalCloser::ModalCloser(platform::qt::QtWindowSystem& windows, int limitMs) : limitMs_(limitMs) {
     connect(&windows, &platform::qt::QtWindowSystem::modalOpened, this, &ModalCloser::opened);
 }
 

@@ -19,11 +19,11 @@ namespace qt_testing {
 struct SeenBox {
     QString kind;  // "message", "file" or "dialog"
     QString title;
-    QString text;          // a message box's text
-    QStringList labels;    // a dialog's static texts, top to bottom
-    QStringList filters;   // a file dialog's name filters
-    int icon = -1;         // a message box's icon
-    int buttons = 0;       // a message box's standard buttons
+    QString text;         // a message box's text
+    QStringList labels;   // a dialog's static texts, top to bottom
+    QStringList filters;  // a file dialog's name filters
+    int icon = -1;        // a message box's icon
+    int buttons = 0;      // a message box's standard buttons
 };
 
 // Answers every modal box the window system opens, so that no check can leave a nested loop
@@ -32,7 +32,7 @@ struct SeenBox {
 // file dialog, the close box for a dialog.
 class ModalCloser final : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit ModalCloser(platform::qt::QtWindowSystem& windows, int limitMs = 5000);
 
     void setReady(std::function<bool()> ready) { ready_ = std::move(ready); }
@@ -42,7 +42,7 @@ public:
     // Whether `ready` held when the last box was answered (false: the time limit did).
     bool lastReady() const { return lastReady_; }
 
-private:
+  private:
     void opened(QDialog* box);
     void answer(QDialog* box);
 

@@ -5,8 +5,8 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 #include <cstdint>
 #include <vector>
 
@@ -132,7 +132,7 @@ TEST(Scheduler, RunsWorkInOrderNoEarlierThanAskedOnAMonotonicClock) {
 
 // A device system fed by a descriptor, as the udev monitor is.
 class DescriptorDevices final : public platform::DeviceSystem {
-public:
+  public:
     DescriptorDevices() : fd_(eventfd(0, EFD_NONBLOCK)) {}
     ~DescriptorDevices() override { close(fd_); }
     void signal() {
@@ -154,7 +154,7 @@ public:
             listener_(platform::DeviceEvent::Arrival);
     }
 
-private:
+  private:
     int fd_;
     Listener listener_;
 };

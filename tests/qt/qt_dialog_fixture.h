@@ -13,7 +13,7 @@ namespace qt_testing {
 
 // The real main dialog in a Qt window over a simulated device system with no product.
 class QtDialogFixture {
-public:
+  public:
     explicit QtDialogFixture(platform::qt::QtWindowOptions options = {});
     ~QtDialogFixture();
 
@@ -30,7 +30,7 @@ public:
     platform::qt::QtWindowSystem windows;
     platform::Platform platform{windows, devices, resources};
 
-private:
+  private:
     std::unique_ptr<CQuillPCISPDlg> dlg_;
 };
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QSignalSpy>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -19,7 +19,8 @@ using qt_testing::QtDialogFixture;
 
 QStringList menuTexts(const platform::qt::QtWindow& w) {
     QStringList texts;
-    for (QAction* a : w.contextActions()) texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    for (QAction* a : w.contextActions())
+        texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
     return texts;
 }
 
@@ -63,8 +64,7 @@ TEST(MainWindowKeys, TheCloseBoxEndsTheDialogWithCancel) {
 TEST(MainWindowMenu, CarriesAboutAndHelpFromTheStringTable) {
     QtDialogFixture f;
     f.start();
-    EXPECT_EQ(menuTexts(f.window()),
-              QStringList({"-", "About Corvel_R010_1.exe...", "-", "Help"}));
+    EXPECT_EQ(menuTexts(f.window()), QStringList({"-", "About Corvel_R010_1.exe...", "-", "Help"}));
 }
 
 TEST(MainWindowMenu, WithoutTheAboutStringHasNeitherItemAndF1DoesNothing) {
@@ -92,7 +92,8 @@ TEST(MainWindowMenu, FrontEndItemsFollowTheDialogsOwnAndRunTheirCallbacks) {
 const QStringList kAboutLabels = {"Corvel_R010, Version 001", "Copyright (C) 2026"};
 const QStringList kHelpLabels = {
     "Update Product Firmware Steps", "Step 1: Connect the product to PC",
-    "Step 2: Check Tool Show \"Ready\"", QString::fromUtf8("Step 3: Click \u201CUpdate F/W\"  button"),
+    "Step 2: Check Tool Show \"Ready\"",
+    QString::fromUtf8("Step 3: Click \u201CUpdate F/W\"  button"),
     QString::fromUtf8("Step 4: Finish when \u201CPASS\" word is display in update tool (If "
                       "\u201CFAIL\" word display in update tool, please try again above steps.)")};
 
@@ -135,19 +136,17 @@ TEST(MainWindowMenu, AboutClosesWithItsOkButtonAndEnter) {
         f.start();
         bool closedByKey = false;
         QObject context;
-        QObject::connect(&f.windows, &platform::qt::QtWindowSystem::modalOpened, &context,
-                         [&](QDialog* box) {
-                             // Pressed from inside the box's loop; a box still open after
-                             // this is closed by the closer below.
-                             QTimer::singleShot(0, box, [&, box, key] {
-                                 auto* ok = box->findChild<QPushButton*>();
-                                 if (key == Qt::Key_Space && ok) ok->setFocus();
-                                 QTest::keyClick(key == Qt::Key_Space ? static_cast<QWidget*>(ok)
-                                                                      : box,
-                                                 key);
-                                 closedByKey = !box->isVisible();
-                             });
-                         });
+        QObject::connect(
+            &f.windows, &platform::qt::QtWindowSystem::modalOpened, &context, [&](QDialog* box) {
+                // Pressed from inside the box's loop; a box still open after
+                // this is closed by the closer below.
+                QTimer::singleShot(0, box, [&, box, key] {
+                    auto* ok = box->findChild<QPushButton*>();
+                    if (key == Qt::Key_Space && ok) ok->setFocus();
+                    QTest::keyClick(key == Qt::Key_Space ? static_cast<QWidget*>(ok) : box, key);
+                    closedByKey = !box->isVisible();
+                });
+            });
         ModalCloser closer(f.windows, 2000);
         closer.setReady([] { return false; });
         menuItem(f.window(), "About Corvel_R010_1.exe...")->trigger();

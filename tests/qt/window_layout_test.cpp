@@ -21,11 +21,11 @@ TEST(DialogUnits, ConvertAtTheDialogFontBaseUnitsRoundingToNearest) {
         int dlu, px;
     };
     // .5 rounds up as the dialog manager's MulDiv does: 391 DLU wide is 587 px, 288 is 432.
-    for (Case c : {Case{391, 587}, Case{288, 432}, Case{7, 11}, Case{83, 125}, Case{1, 2},
-                   Case{0, 0}})
+    for (Case c :
+         {Case{391, 587}, Case{288, 432}, Case{7, 11}, Case{83, 125}, Case{1, 2}, Case{0, 0}})
         EXPECT_EQ(dluToPxX(c.dlu), c.px) << c.dlu;
-    for (Case c : {Case{326, 530}, Case{71, 115}, Case{14, 23}, Case{8, 13}, Case{1, 2},
-                   Case{0, 0}})
+    for (Case c :
+         {Case{326, 530}, Case{71, 115}, Case{14, 23}, Case{8, 13}, Case{1, 2}, Case{0, 0}})
         EXPECT_EQ(dluToPxY(c.dlu), c.px) << c.dlu;
 }
 
