@@ -260,7 +260,16 @@ int QtWindow::setTimer(int id, int periodMs) {
     QTimer*& timer = timers_[id];
     if (timer == nullptr) {
         timer = new QTimer(this);
-        connect(timer, &QTimer::timeout, this, [this, id] { dispatch({MessageKind::Timer, id}); });
+        // The tick is handed on through the queue: a Qt timer does not fire again while its
+        // own handler runs, and a tick handler may open a box whose loop must go on ticking.
+        connect(timer, &QTimer::timeout, this, [this, id] {
+            QMetaObject::invokeMethod(
+                this,
+                [this, id] {
+                    dispatch({MessageKind::Timer, id});
+                },
+                Qt::QueuedConnection);
+        });
     }
     timer->start(system_.timerPeriod(periodMs));
     return id;

@@ -77,6 +77,22 @@ TEST(MessageBox, KeepsTicksDeviceChangesAndPostedCommandsFlowing) {
     }
 }
 
+// The update watchdog's time-out opens its box from inside a tick; the ticks after it still
+// run while the box is up (a Qt timer does not fire again while its own handler runs).
+TEST(MessageBox, OpenedFromATickLetsTheNextTicksRun) {
+    QtDialogFixture f({kShortTickMs});
+    CQuillPCISPDlg& dlg = f.start();
+    ModalCloser closer(f.windows);
+    closer.setReady([&] { return dlg.m_bDeviceFound == 1; });
+    f.devices.attach(applicationDisk(), false);  // found only by the poller's rediscovery
+    dlg.g_UpdateWatchdogTicks = 39;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !closer.seen().empty(); }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dlg.m_bDeviceFound == 1; }, 6000));
+    EXPECT_EQ(closer.seen()[0].text,
+              "Please disconnect and reconnect the device to your PC, \ntry the update again.");
+    EXPECT_TRUE(closer.lastReady());
+}
+
 TEST(PostedCommand, ReachesTheDialogEvenForADisabledButtonAndOnlyFromTheLoop) {
     QtDialogFixture f;
     f.start();
