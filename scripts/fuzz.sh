@@ -11,5 +11,11 @@ CC=clang CXX=clang++ cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelW
 cmake --build "$build_dir" --target discovery_fuzzer identity_fuzzer
 for f in discovery identity; do
   mkdir -p "$build_dir/corpus/$f"
-  "$build_dir/fuzz/${f}_fuzzer" -runs="${FUZZ_RUNS:-20000}" -seed=1 "$build_dir/corpus/$f" fuzz/seeds/$f
+  log="$build_dir/$f.log"
+  if ! "$build_dir/fuzz/${f}_fuzzer" -runs="${FUZZ_RUNS:-20000}" -seed=1 "$build_dir/corpus/$f" \
+      fuzz/seeds/$f >"$log" 2>&1; then
+    cat "$log"
+    exit 1
+  fi
+  echo "$f fuzzer: $(tail -n 1 "$log")"
 done

@@ -8,6 +8,7 @@ packages=(
   libssl-dev libcli11-dev
   libudev-dev umockdev libumockdev-dev
   qt6-base-dev fonts-dejavu-core fonts-dejavu-extra
+  clang libclang-rt-14-dev
 )
 
 missing=()
