@@ -1,14 +1,12 @@
 #include "frontend/headless_run.h"
 
 #include "app/quill_pcisp_app.h"
+#include "frontend/simulation.h"
 #include "frontend/update_driver.h"
 #include "platform/headless/headless_window_system.h"
 #include "platform/terminal/event_printer.h"
 #include "platform/terminal/terminal_waiter.h"
 #include "res/embedded_resources.h"
-#include "sim/fault_injection.h"
-#include "sim/request_trace.h"
-#include "sim/scenario.h"
 
 namespace frontend {
 
@@ -26,28 +24,11 @@ int RunHeadless(const Options& options, platform::DeviceSystem& devices,
     platform::headless::HeadlessWindowSystem windows(&waiter);
     windows.setTimerPeriod(options.tickMs);
 
-    // The simulated product, in its scenario's state, with its faults and trace.
     std::shared_ptr<sim::Product> product;
     if (options.scenario && bus != nullptr) {
-        sim::ProductOptions productOptions;
-        // A restart keeps the product away for three ticks.
-        productOptions.restartDelayMs = 3 * static_cast<std::uint64_t>(options.tickMs);
-        std::string error;
-        auto made = sim::makeScenario(*options.scenario, *bus, windows, error, productOptions);
-        if (!made) {
-            err << "quill-pcisp: " << error << "\n";
-            return kExitBadCommandLine;
-        }
-        product = *made;
-        for (const auto& text : options.faults) {
-            std::string problem;
-            auto spec = sim::parseFault(text, problem);
-            if (spec && product) product->faults().add(*spec);
-        }
-        if (product && options.trace)
-            product->trace().setListener([&err](const sim::TraceEntry& entry) {
-                err << sim::formatTraceLine(entry) << '\n' << std::flush;
-            });
+        auto started = StartSimulation(options, *bus, windows, err);
+        if (!started) return kExitBadCommandLine;
+        product = *started;
     }
     windows.watchDevices(devices);
 

@@ -1,4 +1,5 @@
 #include "platform/terminal/event_printer.h"
+#include "platform/log_text.h"
 
 #include "platform/headless/headless_window_system.h"
 #include "res/resource.h"
@@ -20,13 +21,7 @@ std::string EventPrinter::Escape(const std::string& text) {
 }
 
 void EventPrinter::printLines(const std::string& text) {
-    std::size_t start = 0;
-    for (std::size_t end = text.find("\r\n"); end != std::string::npos;
-         end = text.find("\r\n", start)) {
-        out_ << text.substr(start, end - start) << '\n';
-        start = end + 2;
-    }
-    if (start < text.size()) out_ << text.substr(start) << '\n';
+    for (const std::string& line : SplitCrLfLines(text)) out_ << line << '\n';
     out_.flush();
 }
 

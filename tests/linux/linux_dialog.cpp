@@ -1,4 +1,5 @@
 #include "linux/linux_dialog.h"
+#include "platform/log_text.h"
 
 #include <fcntl.h>
 
@@ -35,16 +36,7 @@ CQuillPCISPDlg& LinuxDialog::start() {
 }
 
 std::vector<std::string> LinuxDialog::logLines() const {
-    std::vector<std::string> lines;
-    std::string text = windows.mainWindow()->text(IDC_LOG);
-    std::size_t start = 0;
-    for (std::size_t end = text.find("\r\n"); end != std::string::npos;
-         end = text.find("\r\n", start)) {
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    if (start < text.size()) lines.push_back(text.substr(start));
-    return lines;
+    return platform::SplitCrLfLines(windows.mainWindow()->text(IDC_LOG));
 }
 
 void LinuxDialog::deliverDeviceEvents() {

@@ -1,4 +1,5 @@
 #include "support/dialog_fixture.h"
+#include "platform/log_text.h"
 
 #include "res/resource.h"
 #include "res/templates.h"
@@ -18,16 +19,7 @@ CQuillPCISPDlg& DialogFixture::start() {
 }
 
 std::vector<std::string> DialogFixture::logLines() const {
-    std::vector<std::string> lines;
-    std::string text = windows.mainWindow()->text(IDC_LOG);
-    std::size_t start = 0;
-    for (std::size_t end = text.find("\r\n"); end != std::string::npos;
-         end = text.find("\r\n", start)) {
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    if (start < text.size()) lines.push_back(text.substr(start));
-    return lines;
+    return platform::SplitCrLfLines(windows.mainWindow()->text(IDC_LOG));
 }
 
 std::string DialogFixture::banner() const {
