@@ -34,11 +34,9 @@ bool CQuillPCISPDlg::OnCommand(int controlId) {
         case IDC_CLEAR:
             OnClear();
             return true;
-        case platform::kIdCancel:
-            OnCancel();
-            return true;
         default:
-            return false;
+            // Cancel (also the close box) goes to the base dialog.
+            return CDialog::OnCommand(controlId);
     }
 }
 
